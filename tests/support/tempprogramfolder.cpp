@@ -1,0 +1,4 @@
+#include "tempprogramfolder.h"
+
+TempProgramFolder::TempProgramFolder()
+    : m_dir(QDir::tempPath() + QStringLiteral("/promille-test-XXXXXX")) {}
