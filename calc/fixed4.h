@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 // 128-bit integers hold exact products of two 64-bit values.
@@ -33,8 +32,13 @@ public:
     friend Fixed4 operator*(Fixed4 a, Fixed4 b);
     Fixed4& operator+=(Fixed4 other) { return *this = *this + other; }
 
-    friend constexpr bool operator==(Fixed4, Fixed4) = default;
-    friend constexpr std::strong_ordering operator<=>(Fixed4, Fixed4) = default;
+    // Written out rather than defaulted: Qt's moc cannot read the <compare> header.
+    friend constexpr bool operator==(Fixed4 a, Fixed4 b) { return a.m_raw == b.m_raw; }
+    friend constexpr bool operator!=(Fixed4 a, Fixed4 b) { return a.m_raw != b.m_raw; }
+    friend constexpr bool operator<(Fixed4 a, Fixed4 b) { return a.m_raw < b.m_raw; }
+    friend constexpr bool operator<=(Fixed4 a, Fixed4 b) { return a.m_raw <= b.m_raw; }
+    friend constexpr bool operator>(Fixed4 a, Fixed4 b) { return a.m_raw > b.m_raw; }
+    friend constexpr bool operator>=(Fixed4 a, Fixed4 b) { return a.m_raw >= b.m_raw; }
 
 private:
     std::int64_t m_raw = 0;

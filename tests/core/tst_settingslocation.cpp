@@ -1,0 +1,108 @@
+#include "settings/settingslocation.h"
+#include "tempprogramfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+bool permissionsBind(const QString& folder) {
+    const QString probe = folder + u"/probe"_qs;
+    QFile file(probe);
+    const bool created = file.open(QIODevice::WriteOnly);
+    file.remove();
+    return !created;
+}
+
+} // namespace
+
+class TestSettingsLocation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choosesFolder_data();
+    void choosesFolder();
+    void userConfigHome_data();
+    void userConfigHome();
+};
+
+void TestSettingsLocation::choosesFolder_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("besideProgram");
+    QTest::newRow("writable folder") << u"writable"_qs << true;
+    QTest::newRow("writable folder given with trailing slash") << u"slash"_qs << true;
+    QTest::newRow("read-only folder holding vux.ini") << u"read-only with file"_qs << true;
+    QTest::newRow("read-only folder without vux.ini") << u"read-only"_qs << false;
+    QTest::newRow("missing folder") << u"missing"_qs << false;
+    QTest::newRow("program folder is a file") << u"file"_qs << false;
+}
+
+void TestSettingsLocation::choosesFolder() {
+    QFETCH(QString, setup);
+    QFETCH(bool, besideProgram);
+    TempProgramFolder root;
+    QString program = root.filePath(u"Программа"_qs);
+    const QString config = root.filePath(u"config"_qs);
+    const QByteArray programName = QFile::encodeName(program);
+    const auto restore = qScopeGuard([&] { ::chmod(programName.constData(), 0700); });
+
+    if (setup == u"file") {
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (setup != u"missing") {
+        QVERIFY(QDir().mkpath(program));
+    }
+    if (setup == u"read-only with file") {
+        QFile file(program + u"/vux.ini"_qs);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (setup.startsWith(u"read-only")) {
+        QCOMPARE(::chmod(programName.constData(), 0500), 0);
+        if (!permissionsBind(program))
+            QSKIP("permissions do not bind this user");
+    }
+    if (setup == u"slash")
+        program += u'/';
+
+    const QString expected =
+        besideProgram ? root.filePath(u"Программа/vux.ini"_qs) : config + u"/promille/vux.ini"_qs;
+    QCOMPARE(settingsFilePath(program, config), expected);
+}
+
+void TestSettingsLocation::userConfigHome_data() {
+    QTest::addColumn<QByteArray>("xdg");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("absolute XDG_CONFIG_HOME") << QByteArray("/srv/конфиг") << u"/srv/конфиг"_qs;
+    QTest::newRow("relative XDG_CONFIG_HOME ignored") << QByteArray("conf") << u"~/.config"_qs;
+    QTest::newRow("empty XDG_CONFIG_HOME") << QByteArray("") << u"~/.config"_qs;
+    QTest::newRow("unset XDG_CONFIG_HOME") << QByteArray() << u"~/.config"_qs;
+}
+
+void TestSettingsLocation::userConfigHome() {
+    QFETCH(QByteArray, xdg);
+    QFETCH(QString, expected);
+    const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray oldHome = qgetenv("HOME");
+    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        if (hadXdg)
+            qputenv("XDG_CONFIG_HOME", oldXdg);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    });
+    qputenv("HOME", "/home/тест");
+    if (xdg.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", xdg);
+    expected.replace(u"~"_qs, u"/home/тест"_qs);
+    QCOMPARE(defaultUserConfigHome(), expected);
+}
+
+QTEST_APPLESS_MAIN(TestSettingsLocation)
+#include "tst_settingslocation.moc"
