@@ -1,0 +1,18 @@
+#include "generator.h"
+
+namespace {
+std::vector<Generator*>& registry() {
+    static std::vector<Generator*> generators;
+    return generators;
+}
+} // namespace
+
+Generator::Generator(const char* name, Draw draw)
+    : m_name(name)
+    , m_draw(std::move(draw)) {
+    registry().push_back(this);
+}
+
+const std::vector<Generator*>& Generator::all() {
+    return registry();
+}

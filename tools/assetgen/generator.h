@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// One family of pictures (chrome, still lifes, ...). Each family lives in its own source file
+// and registers itself with a static Generator object, so adding a family touches no other file.
+class Generator {
+public:
+    using Draw = std::function<bool(const QDir& assets)>;
+
+    Generator(const char* name, Draw draw);
+
+    static const std::vector<Generator*>& all();
+
+    QString name() const { return QString::fromLatin1(m_name); }
+    bool run(const QDir& assets) const { return m_draw(assets); }
+
+private:
+    const char* m_name;
+    Draw m_draw;
+};
