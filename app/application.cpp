@@ -1,0 +1,40 @@
+#include "application.h"
+
+#include "resources.h"
+#include "uifont.h"
+
+#include "windows/mainwindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+Application::Application(Services& services)
+    : m_services(services)
+    , m_windows(*this) {
+    initResources();
+    uifont::install();
+}
+
+Application::~Application() = default;
+
+void Application::centreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void Application::start() {
+    m_windows.Form1().show();
+}
+
+void Application::endProgram() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_windows.closeAll();
+    emit ended();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "captionstyle.h"
+#include "layouttable.h"
+
+#include <QWidget>
+
+class Application;
+struct Services;
+class Timer;
+
+// A window without a system frame: title strip that drags it, two border rectangles, and on
+// the main and calculator windows the close and minimise marks. Subclasses build their layout
+// table (which holds the chrome rows) and run their own load step.
+class BorderlessWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Marks { None, FollowRightEdge, AsLaidOut };
+
+    BorderlessWindow(Application& app, const QString& formName, const QString& caption,
+                     QSize client, captionstyle::Declared declared, Marks marks);
+
+    quint32 styleWord() const { return m_style; }
+    void setStyleWord(quint32 style) { m_style = style; }
+    QString captionTag() const { return m_tag; }
+    void setCaptionTag(const QString& tag) { m_tag = tag; }
+    captionstyle::Declared declaredStyle() const { return m_declared; }
+
+    // The borderless windows' layout step: colours, title strip and borders follow the size.
+    void layoutStep();
+
+protected:
+    void buildLayout(std::span<const ControlSpec> rows);
+    Timer* makeTimer(const QString& name, int intervalMs);
+
+    template <class T> T* control(const char* name) const {
+        T* w = findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT_X(w, "control", name);
+        return w;
+    }
+
+    Application& app() const { return m_app; }
+    Services& services() const;
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Application& m_app;
+    captionstyle::Declared m_declared;
+    quint32 m_style;
+    QString m_tag;
+    Marks m_marks;
+    bool m_built = false;
+};

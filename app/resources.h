@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes the pictures and fonts embedded in the static UI library available. Safe to call more
+// than once.
+void initResources();

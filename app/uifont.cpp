@@ -1,0 +1,54 @@
+#include "uifont.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace uifont {
+
+namespace {
+QString& installedFamily() {
+    static QString name;
+    return name;
+}
+} // namespace
+
+void install() {
+    if (!installedFamily().isEmpty())
+        return;
+    // Liberation Sans is metric-compatible with the classic Windows sans faces and covers
+    // Cyrillic; embedding it makes every machine draw the windows the same way.
+    const int regular =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(regular);
+    installedFamily() = families.isEmpty() ? QStringLiteral("Sans Serif") : families.first();
+}
+
+QString family() {
+    install();
+    return installedFamily();
+}
+
+QFont font(Size size, bool bold, bool underline) {
+    QFont f(family());
+    switch (size) {
+    case Size::Small:
+        f.setPixelSize(11);
+        break;
+    case Size::Medium:
+        f.setPixelSize(13);
+        break;
+    case Size::Large:
+        f.setPixelSize(16);
+        break;
+    case Size::Title:
+        f.setPixelSize(18);
+        break;
+    }
+    f.setBold(bold);
+    f.setUnderline(underline);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+} // namespace uifont

@@ -1,0 +1,39 @@
+// Renders each window of the program, in the states a reader should see, to PNG files.
+// Usage: QT_QPA_PLATFORM=offscreen promille_screenshot <folder> [scene ...]
+#include "scenes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QStringList args = qapp.arguments().mid(1);
+    QTextStream out(stdout);
+    if (args.isEmpty()) {
+        out << "usage: promille_screenshot <folder> [scene ...]\nscenes:";
+        for (const Scene& s : scenes())
+            out << ' ' << s.name;
+        out << '\n';
+        return 2;
+    }
+    const QDir folder(args.takeFirst());
+    QDir().mkpath(folder.path());
+    int failures = 0;
+    for (const Scene& s : scenes()) {
+        if (!args.isEmpty() && !args.contains(s.name))
+            continue;
+        TestApplication t;
+        t.app().start();
+        QWidget* shown = s.prepare(t);
+        const QString file = folder.filePath(s.name + QStringLiteral(".png"));
+        if (!shown || !shown->grab().save(file)) {
+            out << "failed: " << s.name << '\n';
+            ++failures;
+            continue;
+        }
+        out << file << '\n';
+    }
+    return failures == 0 ? 0 : 1;
+}

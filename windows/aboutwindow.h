@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/borderlesswindow.h"
+
+class StillLife;
+
+// The About window: credits, the author and three outside links.
+class AboutWindow : public BorderlessWindow {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(Application& app);
+
+private:
+    void load();
+    void openLink(const char* label);
+    void writeMail();
+
+    StillLife* m_stillLife;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/borderlesswindow.h"
+
+#include "calc/fixed4.h"
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The calculator: blood and urine promille, the class of intoxication, the driving verdict,
+// the time to wait, repeated intakes and the converters.
+class CalculatorWindow : public BorderlessWindow {
+    Q_OBJECT
+
+public:
+    explicit CalculatorWindow(Application& app);
+
+    // The strength field, written by a pick in the periodic table.
+    void setStrength(const QString& text);
+
+private:
+    void load();
+    void connectHandlers();
+
+    // Handlers, named after what they react to.
+    void calculate();
+    void bloodChanged();
+    void urineChanged();
+    void showResult();
+    void classify();
+    void remainingTimeTick();
+    void computeRemainingTime();
+    void fillUnits();
+    void rebuildUnitLine();
+    void switchRepeatedMode();
+    void slotBloodChanged(int slot);
+    void sumIntakes();
+    void lookUpDrink();
+    void convertMinutes();
+    void closeConverter();
+    void bodyMassChanged();
+    void closeWindow();
+
+    // Runs one operation of the window: an unreadable number shows the conversion message, an
+    // impossible one (overflow, division by zero) stops silently.
+    void guarded(const std::function<void()>& operation);
+    void showConversionMessage();
+
+    QString text(const char* field) const;
+    void write(const char* field, const QString& value);
+    void write(const char* field, Fixed4 value, int decimals = 2);
+    QLabel* label(const char* name) const;
+    bool repeatedMode() const;
+    bool anyInputEmpty() const;
+    void showPicture(const QPixmap& picture);
+    QString settingsPath() const { return m_settingsPath; }
+
+    QString m_settingsPath;
+    Timer* m_resultDisplay;    // Timer14
+    Timer* m_classification;   // Timer15
+    Timer* m_remainingTime;    // Timer16
+    Timer* m_unitLineReset;    // Timer35
+    QList<Timer*> m_listSteps; // Timer1 … Timer13
+    QList<Timer*> m_pouring;   // Timer17 … Timer34
+};
