@@ -5,6 +5,7 @@
 
 #include "windows/mainwindow.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +15,8 @@ Application::Application(Services& services)
     , m_windows(*this) {
     initResources();
     uifont::install();
+    // Every control gets this face; the platform's default face is then never looked up.
+    QApplication::setFont(uifont::font(uifont::Size::Small));
 }
 
 Application::~Application() = default;
