@@ -9,6 +9,7 @@ static void initAll() {
     Q_INIT_RESOURCE(stilllife);
     Q_INIT_RESOURCE(results);
     Q_INIT_RESOURCE(pouring);
+    Q_INIT_RESOURCE(periodictable);
 }
 
 void initResources() {

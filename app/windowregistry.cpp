@@ -5,6 +5,7 @@
 #include "windows/aboutwindow.h"
 #include "windows/calculatorwindow.h"
 #include "windows/mainwindow.h"
+#include "windows/periodictablewindow.h"
 
 WindowRegistry::WindowRegistry(Application& app)
     : m_app(app) {}
@@ -31,8 +32,13 @@ CalculatorWindow& WindowRegistry::Form3() {
     return get(m_calculator);
 }
 
+PeriodicTableWindow& WindowRegistry::Form4() {
+    return get(m_periodicTable);
+}
+
 QWidget* WindowRegistry::existing(const QString& formName) const {
-    const QList<QWidget*> all{m_main.data(), m_about.data(), m_calculator.data()};
+    const QList<QWidget*> all{m_main.data(), m_about.data(), m_calculator.data(),
+                              m_periodicTable.data()};
     for (QWidget* w : all)
         if (w && w->objectName() == formName)
             return w;
@@ -54,12 +60,15 @@ void WindowRegistry::release(QWidget& window) {
         m_about.clear();
     if (&window == m_calculator.data())
         m_calculator.clear();
+    if (&window == m_periodicTable.data())
+        m_periodicTable.clear();
     // The release may come from one of the window's own handlers: delete it afterwards.
     window.deleteLater();
 }
 
 void WindowRegistry::closeAll() {
-    const QList<QWidget*> all{m_about.data(), m_calculator.data(), m_main.data()};
+    const QList<QWidget*> all{m_periodicTable.data(), m_about.data(), m_calculator.data(),
+                              m_main.data()};
     for (QWidget* w : all) {
         if (!w)
             continue;
@@ -69,5 +78,6 @@ void WindowRegistry::closeAll() {
     }
     m_about.clear();
     m_calculator.clear();
+    m_periodicTable.clear();
     m_main.clear();
 }

@@ -6,6 +6,7 @@ class Application;
 class AboutWindow;
 class CalculatorWindow;
 class MainWindow;
+class PeriodicTableWindow;
 class QWidget;
 
 // The program-wide window names. A name without a current instance creates one on use, which
@@ -19,6 +20,7 @@ public:
     MainWindow& Form1();
     AboutWindow& Form2();
     CalculatorWindow& Form3();
+    PeriodicTableWindow& Form4();
 
     // The current instance, or null; creates nothing.
     QWidget* existing(const QString& formName) const;
@@ -35,4 +37,5 @@ private:
     QPointer<MainWindow> m_main;
     QPointer<AboutWindow> m_about;
     QPointer<CalculatorWindow> m_calculator;
+    QPointer<PeriodicTableWindow> m_periodicTable;
 };

@@ -1,5 +1,7 @@
 #include "scenes.h"
 
+#include "windows/periodictablewindow.h"
+
 #include <QListWidget>
 
 namespace {
@@ -34,6 +36,12 @@ const std::vector<Scene>& scenes() {
          [](TestApplication& t) {
              clickOn(t, QStringLiteral("Form1"), QStringLiteral("Label87"));
              return t.window(QStringLiteral("Form3"));
+         }},
+        {QStringLiteral("periodictable"),
+         [](TestApplication& t) -> QWidget* {
+             PeriodicTableWindow& table = t.app().windows().Form4();
+             table.show();
+             return &table;
          }},
     };
     return all;
