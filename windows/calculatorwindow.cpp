@@ -113,6 +113,9 @@ void CalculatorWindow::connectHandlers() {
         converter->raise();
     });
 
+    connectMotion();
+    connectReverse();
+
     m_resultDisplay->onTick([this] { showResult(); });
     m_classification->onTick([this] { classify(); });
     m_remainingTime->onTick([this] { remainingTimeTick(); });

@@ -26,6 +26,8 @@ public:
 private:
     void load();
     void connectHandlers();
+    void connectMotion();  // the rolling drink list and the periodic table link
+    void connectReverse(); // the amount drunk from promille, with its pouring animation
 
     // Handlers, named after what they react to.
     void calculate();
@@ -45,6 +47,19 @@ private:
     void closeConverter();
     void bodyMassChanged();
     void closeWindow();
+
+    // The rolling drink list.
+    void openList();
+    void closeList();
+    void listStep(int step);
+    void openPeriodicTable();
+
+    // The amount drunk from promille.
+    void switchReverseMode();
+    void startPouring();
+    void stopPouring();
+    void showPouringResult();
+    void promilleChanged();
 
     // Runs one operation of the window: an unreadable number shows the conversion message, an
     // impossible one (overflow, division by zero) stops silently.

@@ -30,10 +30,11 @@ void ManualClock::advance(int ms) {
     m_now = target;
 }
 
-QStringList ManualClock::enabledTimers() const {
+QStringList ManualClock::enabledTimers(const QObject* window) const {
     QStringList names;
     for (const Entry& e : m_entries)
-        names.append(e.timer->objectName());
+        if (!window || e.timer->parent() == window)
+            names.append(e.timer->objectName());
     names.sort();
     return names;
 }

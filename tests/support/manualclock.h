@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QStringList>
 
 class Timer;
 
@@ -16,8 +17,8 @@ public:
 
     void advance(int ms);
     qint64 now() const { return m_now; }
-    // Names of the timers that are switched on, for assertions.
-    QStringList enabledTimers() const;
+    // Names of the timers that are switched on, of one window or of all, for assertions.
+    QStringList enabledTimers(const QObject* window = nullptr) const;
 
 private:
     struct Entry {
