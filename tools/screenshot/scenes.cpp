@@ -2,6 +2,7 @@
 
 #include "windows/periodictablewindow.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -10,6 +11,27 @@ QWidget* clickOn(TestApplication& t, const QString& form, const QString& control
     if (QWidget* w = t.control(form, control))
         TestApplication::click(w);
     return t.window(form);
+}
+
+QWidget* calculator(TestApplication& t) {
+    clickOn(t, QStringLiteral("Form1"), QStringLiteral("Label87"));
+    return t.window(QStringLiteral("Form3"));
+}
+
+void type(TestApplication& t, const char* field, const QString& text) {
+    if (auto* edit = t.control<QLineEdit>(QStringLiteral("Form3"), QString::fromLatin1(field)))
+        edit->setText(text);
+}
+
+// 100 g of vodka, 80 kg, an hour ago.
+QWidget* calculated(TestApplication& t, const QString& hours) {
+    QWidget* w = calculator(t);
+    type(t, "Text1", QStringLiteral("100"));
+    type(t, "Text2", QStringLiteral("80"));
+    type(t, "Text3", hours);
+    clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command1"));
+    t.clock.advance(1100);
+    return w;
 }
 
 } // namespace
@@ -42,6 +64,52 @@ const std::vector<Scene>& scenes() {
              PeriodicTableWindow& table = t.app().windows().Form4();
              table.show();
              return &table;
+         }},
+        {QStringLiteral("calculator-result"),
+         [](TestApplication& t) { return calculated(t, QStringLiteral("1")); }},
+        {QStringLiteral("calculator-repeated"),
+         [](TestApplication& t) {
+             QWidget* w = calculator(t);
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Check1"));
+             type(t, "Text1", QStringLiteral("100"));
+             type(t, "Text2", QStringLiteral("80"));
+             for (const QString& hours : {QStringLiteral("1"), QStringLiteral("2")}) {
+                 type(t, "Text3", hours);
+                 clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command1"));
+                 t.clock.advance(600);
+             }
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command4"));
+             t.clock.advance(600);
+             return w;
+         }},
+        {QStringLiteral("calculator-converter"),
+         [](TestApplication& t) {
+             QWidget* w = calculator(t);
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Label20"));
+             t.control<QLineEdit>(QStringLiteral("Form3"), QStringLiteral("Text36"))
+                 ->setText(QStringLiteral("1"));
+             t.control<QLineEdit>(QStringLiteral("Form3"), QStringLiteral("Text37"))
+                 ->setText(QStringLiteral("20"));
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command8"));
+             return w;
+         }},
+        {QStringLiteral("calculator-list"),
+         [](TestApplication& t) {
+             QWidget* w = calculator(t);
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Label87"));
+             t.clock.advance(200);
+             return w;
+         }},
+        {QStringLiteral("calculator-reverse"),
+         [](TestApplication& t) {
+             QWidget* w = calculator(t);
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Check2"));
+             type(t, "Text1", QStringLiteral("0,45"));
+             type(t, "Text2", QStringLiteral("80"));
+             type(t, "Text3", QStringLiteral("1"));
+             clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command6"));
+             t.clock.advance(1700);
+             return w;
          }},
     };
     return all;
