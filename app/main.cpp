@@ -1,10 +1,6 @@
 // Promille: wires the real services and starts the program.
 #include "app/application.h"
-#include "app/desktopshell.h"
-#include "app/qtclock.h"
-#include "app/qtdialogs.h"
-#include "app/services.h"
-#include "settings/settingslocation.h"
+#include "app/realservices.h"
 
 #include <QApplication>
 
@@ -13,13 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("promille"));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    QtClock clock;
-    QtDialogs dialogs(clock);
-    DesktopShell shell;
-    Services services{clock, dialogs, shell, QCoreApplication::applicationDirPath(),
-                      defaultUserConfigHome()};
-
-    Application app(services);
+    RealServices services;
+    Application app(services.services());
     QObject::connect(&app, &Application::ended, &qapp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.start();

@@ -6,10 +6,7 @@
 #include "firstpaint.h"
 
 #include "app/application.h"
-#include "app/desktopshell.h"
-#include "app/qtclock.h"
-#include "app/qtdialogs.h"
-#include "app/services.h"
+#include "app/realservices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,11 +33,8 @@ int main(int argc, char* argv[]) {
     const QString mode = args.value(1, QStringLiteral("main"));
     const int seconds = args.value(2, QStringLiteral("30")).toInt();
 
-    QtClock clock;
-    QtDialogs dialogs(clock);
-    DesktopShell shell;
     QTemporaryDir folder;
-    Services services{clock, dialogs, shell, folder.path(), folder.path()};
+    RealServices services(folder.path(), folder.path());
     std::unique_ptr<Application> app;
     std::unique_ptr<QWidget> bare;
     if (mode == QStringLiteral("bare")) {
@@ -48,7 +42,7 @@ int main(int argc, char* argv[]) {
         bare->resize(654, 416);
         bare->show();
     } else {
-        app = std::make_unique<Application>(services);
+        app = std::make_unique<Application>(services.services());
         app->start();
         if (mode == QStringLiteral("behind-calculator")) {
             QWidget* main = app->windows().existing(QStringLiteral("Form1"));

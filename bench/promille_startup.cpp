@@ -2,11 +2,7 @@
 #include "firstpaint.h"
 
 #include "app/application.h"
-#include "app/desktopshell.h"
-#include "app/qtclock.h"
-#include "app/qtdialogs.h"
-#include "app/services.h"
-#include "settings/settingslocation.h"
+#include "app/realservices.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -14,12 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QtClock clock;
-    QtDialogs dialogs(clock);
-    DesktopShell shell;
-    Services services{clock, dialogs, shell, QCoreApplication::applicationDirPath(),
-                      defaultUserConfigHome()};
-    Application app(services);
+    RealServices services;
+    Application app(services.services());
     app.start();
     new FirstPaint(app.windows().existing(QStringLiteral("Form1")));
     const int rc = qapp.exec();

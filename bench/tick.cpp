@@ -1,10 +1,7 @@
 // Cost of one animation tick: load a frame from the resources and show it, painted, in the
 // main window. Printed beside the cost of showing an already loaded frame (the baseline).
 #include "app/application.h"
-#include "app/desktopshell.h"
-#include "app/qtclock.h"
-#include "app/qtdialogs.h"
-#include "app/services.h"
+#include "app/realservices.h"
 #include "app/stilllife.h"
 
 #include <QApplication>
@@ -31,12 +28,9 @@ int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     const int ticks = qapp.arguments().value(1, QStringLiteral("400")).toInt();
-    QtClock clock;
-    QtDialogs dialogs(clock);
-    DesktopShell shell;
     QTemporaryDir folder;
-    Services services{clock, dialogs, shell, folder.path(), folder.path()};
-    Application app(services);
+    RealServices services(folder.path(), folder.path());
+    Application app(services.services());
     app.start();
     QWidget* main = app.windows().existing(QStringLiteral("Form1"));
     auto* image = main->findChild<QLabel*>(QStringLiteral("Image2"));
