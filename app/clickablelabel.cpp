@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 ClickableLabel::ClickableLabel(QWidget* parent)
     : QLabel(parent) {}
@@ -31,4 +33,52 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    // Pictures, unwrapped and rich text, and underlined links (a static text draws no
+    // underline) are drawn by QLabel itself.
+    if (!pixmap().isNull() || !wordWrap() || textFormat() != Qt::PlainText || text().isEmpty() ||
+        font().underline() || font().strikeOut()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+
+    // The text rectangle as QLabel computes it: contents, margin, and the indent of a framed
+    // label.
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int indentation = indent();
+    if (indentation < 0 && frameWidth() > 0)
+        indentation = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (indentation > 0) {
+        const Qt::Alignment a = alignment();
+        if (a & Qt::AlignLeft)
+            area.setLeft(area.left() + indentation);
+        if (a & Qt::AlignRight)
+            area.setRight(area.right() - indentation);
+        if (a & Qt::AlignTop)
+            area.setTop(area.top() + indentation);
+        if (a & Qt::AlignBottom)
+            area.setBottom(area.bottom() - indentation);
+    }
+
+    if (m_laidOutText != text() || m_laidOutFont != font() || m_laidOutWidth != area.width()) {
+        m_laidOut = QStaticText(text());
+        m_laidOut.setTextFormat(Qt::PlainText);
+        QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(QTextOption::WordWrap);
+        m_laidOut.setTextOption(option);
+        m_laidOut.setTextWidth(area.width());
+        m_laidOut.prepare(QTransform(), font());
+        m_laidOutText = text();
+        m_laidOutFont = font();
+        m_laidOutWidth = area.width();
+    }
+    painter.setClipRect(area);
+    painter.setFont(font());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawStaticText(area.topLeft(), m_laidOut);
 }
