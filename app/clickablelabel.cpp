@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 
 ClickableLabel::ClickableLabel(QWidget* parent)
@@ -64,21 +66,32 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
             area.setBottom(area.bottom() - indentation);
     }
 
-    if (m_laidOutText != text() || m_laidOutFont != font() || m_laidOutWidth != area.width()) {
-        m_laidOut = QStaticText(text());
-        m_laidOut.setTextFormat(Qt::PlainText);
+    const QColor colour =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
+    const qreal ratio = devicePixelRatioF();
+    if (m_laidOutText != text() || m_laidOutFont != font() || m_laidOutSize != area.size() ||
+        m_laidOutColour != colour || m_laidOut.devicePixelRatio() != ratio) {
+        QStaticText layout(text());
+        layout.setTextFormat(Qt::PlainText);
         QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
         option.setWrapMode(QTextOption::WordWrap);
-        m_laidOut.setTextOption(option);
-        m_laidOut.setTextWidth(area.width());
-        m_laidOut.prepare(QTransform(), font());
-        m_laidOutText = text();
+        layout.setTextOption(option);
+        layout.setTextWidth(area.width());
+        m_laidOut = QPixmap(area.size() * ratio);
+        m_laidOut.setDevicePixelRatio(ratio);
+        m_laidOut.fill(Qt::transparent);
+        QPainter text(&m_laidOut);
+        text.setFont(font());
+        text.setPen(colour);
+        text.drawStaticText(QPointF(0, 0), layout);
+        m_laidOutText = this->text();
         m_laidOutFont = font();
-        m_laidOutWidth = area.width();
+        m_laidOutSize = area.size();
+        m_laidOutColour = colour;
     }
-    painter.setClipRect(area);
-    painter.setFont(font());
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawStaticText(area.topLeft(), m_laidOut);
+    // Only the exposed part is copied: a frame of the picture below repaints a small rectangle.
+    const QRect exposed = event->rect() & area;
+    painter.drawPixmap(exposed, m_laidOut,
+                       QRectF(exposed.translated(-area.topLeft()).topLeft() * ratio,
+                              QSizeF(exposed.size()) * ratio));
 }

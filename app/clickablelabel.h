@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QLabel>
-#include <QStaticText>
+#include <QPixmap>
 
 // A label or picture that reacts to a click of the left mouse button, like a link.
-// Wrapped text is laid out once and kept: the main window's advice text lies over an animated
-// picture and is repainted ten times a second.
+// Wrapped text is laid out and drawn once and kept: the main window's advice text lies over an
+// animated picture and is repainted ten times a second.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -24,8 +24,9 @@ protected:
 
 private:
     bool m_armed = false;
-    QStaticText m_laidOut;
+    QPixmap m_laidOut; // the text drawn once, copied where exposed
     QString m_laidOutText;
     QFont m_laidOutFont;
-    int m_laidOutWidth = -1;
+    QSize m_laidOutSize;
+    QColor m_laidOutColour;
 };
