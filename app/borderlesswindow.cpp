@@ -10,6 +10,24 @@
 
 #include <QPixmap>
 
+namespace {
+
+// What a screen reader calls the chrome every borderless window shares.
+struct ChromeName {
+    const char* control;
+    const char16_t* name;
+};
+constexpr ChromeName ChromeNames[] = {
+    {"Image1", u"Заголовок окна — перетащите, чтобы переместить"},
+    {"Image3", u"Значок программы"},
+    {"Shape1_0", u"Рамка окна"},
+    {"Shape1_1", u"Внутренняя рамка окна"},
+    {"Picture1_0", u"Закрыть программу"},
+    {"Picture1_1", u"Свернуть окно"},
+};
+
+} // namespace
+
 BorderlessWindow::BorderlessWindow(Application& app, const QString& formName,
                                    const QString& caption, QSize client,
                                    captionstyle::Declared declared, Marks marks)
@@ -60,6 +78,9 @@ void BorderlessWindow::buildLayout(std::span<const ControlSpec> rows) {
         minimise->setPixmap(QPixmap(QStringLiteral(":/chrome/minimize.gif")));
         connect(minimise, &ClickableLabel::clicked, this, [this] { showMinimized(); });
     }
+    for (const ChromeName& chrome : ChromeNames)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(chrome.control)))
+            w->setAccessibleName(QString::fromUtf16(chrome.name));
     m_built = true;
 }
 
@@ -99,4 +120,17 @@ void BorderlessWindow::showEvent(QShowEvent* event) {
 void BorderlessWindow::resizeEvent(QResizeEvent* event) {
     layoutStep();
     QWidget::resizeEvent(event);
+}
+
+bool BorderlessWindow::focusNextPrevChild(bool next) {
+    QWidget* const start = focusWidget() ? focusWidget() : this;
+    QWidget* w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w != this && layouttable::isTabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start);
+    return false;
 }

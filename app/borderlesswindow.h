@@ -45,6 +45,8 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab and Shift+Tab walk the chain in reading order and pass over what lies out of sight.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Application& m_app;

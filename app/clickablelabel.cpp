@@ -1,14 +1,92 @@
 #include "clickablelabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStaticText>
 #include <QStyle>
 
+namespace {
+
+// What a screen reader learns of a clickable label: a label's text is its name unless it has
+// one of its own; a focusable one is a link, a picture a graphic; one that reacts to clicks
+// can be pressed.
+class ClickableLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit ClickableLabelAccessible(ClickableLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override {
+        if (label()->focusPolicy() != Qt::NoFocus)
+            return QAccessible::Link;
+        if (!label()->pixmap().isNull())
+            return QAccessible::Graphic;
+        return QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled)
+            if (QAccessibleInterface* buddy =
+                    QAccessible::queryAccessibleInterface(label()->buddy()))
+                found.append({buddy, QAccessible::Labelled});
+        return found;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->reactsToClicks())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && label()->reactsToClicks())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("ClickableLabel"))
+        if (auto* label = qobject_cast<ClickableLabel*>(object))
+            return new ClickableLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
 ClickableLabel::ClickableLabel(QWidget* parent)
-    : QLabel(parent) {}
+    : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void ClickableLabel::activate() {
+    emit clicked();
+}
+
+bool ClickableLabel::reactsToClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickableLabel::clicked));
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
@@ -31,13 +109,24 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
          event->key() == Qt::Key_Space)) {
         event->accept();
-        emit clicked();
+        activate();
         return;
     }
     QLabel::keyPressEvent(event);
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {
+    drawText(event);
+    if (!hasFocus())
+        return;
+    // The classic dotted focus frame, in the label's own colour so it shows on any face.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ClickableLabel::drawText(QPaintEvent* event) {
     // Pictures, unwrapped and rich text, and underlined links (a static text draws no
     // underline) are drawn by QLabel itself.
     if (!pixmap().isNull() || !wordWrap() || textFormat() != Qt::PlainText || text().isEmpty() ||

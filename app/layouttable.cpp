@@ -7,8 +7,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace layouttable {
@@ -32,6 +35,79 @@ bool isGraphical(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::Image ||
            kind == ControlKind::Rectangle;
 }
+
+// Tops closer than this lie on one line of reading.
+constexpr int RowTolerancePixels = 10;
+
+bool takesTabFocus(const QWidget* w) {
+    // A control whose focus goes to another (the line of a drop-down) is not a stop itself.
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
+}
+
+// The first control in the part of the window that has just come into sight.
+QWidget* firstTabStopIn(QWidget* part) {
+    if (isTabStop(part))
+        return part;
+    const QList<QWidget*> order = readingOrder(part);
+    const auto found = std::find_if(order.begin(), order.end(), isTabStop);
+    return found == order.end() ? nullptr : *found;
+}
+
+// The keyboard side of a built window: Enter presses a focused button (a button only clicks on
+// Enter by itself in a dialog), and the Tab order follows a panel that moves, while a panel or
+// list that comes over the focused control takes the focus, which would otherwise sit unseen.
+class KeyboardUse final : public QObject {
+public:
+    explicit KeyboardUse(QWidget* window)
+        : QObject(window)
+        , m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* w = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return pressButton(w, static_cast<QKeyEvent*>(event));
+        case QEvent::Move:
+            if (qobject_cast<QGroupBox*>(w))
+                chainTabOrder(m_window);
+            takeFocusIfCovering(w);
+            break;
+        case QEvent::Show:
+        case QEvent::ZOrderChange:
+            takeFocusIfCovering(w);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static bool pressButton(QWidget* w, const QKeyEvent* key) {
+        auto* button = qobject_cast<QPushButton*>(w);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (!button || modifiers != Qt::NoModifier ||
+            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        button->click();
+        return true;
+    }
+
+    void takeFocusIfCovering(QWidget* shown) {
+        QWidget* focused = m_window->focusWidget();
+        if (!shown->isVisible() || !focused || !focused->isVisible() || focused == shown ||
+            shown->isAncestorOf(focused) || isInSight(focused))
+            return;
+        const QWidget* hit = m_window->childAt(focused->mapTo(m_window, focused->rect().center()));
+        if (hit != shown && !shown->isAncestorOf(hit))
+            return;
+        if (QWidget* first = firstTabStopIn(shown))
+            first->setFocus(Qt::OtherFocusReason);
+    }
+
+    QWidget* m_window;
+};
 
 QWidget* create(const ControlSpec& row, QWidget* parent) {
     const QString text = row.text ? QString::fromUtf16(row.text) : QString();
@@ -118,9 +194,70 @@ void applyLook(QWidget* w, const ControlSpec& row) {
         w->setToolTip(QString::fromUtf16(row.look.tooltip));
     if (row.look.work)
         w->setVisible(false);
+    if (row.look.accessibleName)
+        w->setAccessibleName(QString::fromUtf16(row.look.accessibleName));
+    // Links are reached by Tab and pressed with Enter or Space, like buttons.
+    if (row.look.hand)
+        w->setFocusPolicy(Qt::StrongFocus);
 }
 
 } // namespace
+
+QList<QWidget*> readingOrder(const QWidget* container) {
+    struct Item {
+        QWidget* widget;
+        QPoint at;
+        qsizetype stacking; // higher lies on top
+    };
+    QList<Item> items;
+    const QObjectList& children = container->children();
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        auto* w = qobject_cast<QWidget*>(children[i]);
+        if (w && !w->isWindow())
+            items.append({w, w->pos(), i});
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return a.at.y() < b.at.y(); });
+    // Within a line: left to right; of two at one place, the one on top first.
+    auto line = items.begin();
+    while (line != items.end()) {
+        const int top = line->at.y();
+        const auto end = std::find_if(line, items.end(), [top](const Item& item) {
+            return item.at.y() - top > RowTolerancePixels;
+        });
+        std::sort(line, end, [](const Item& a, const Item& b) {
+            return a.at.x() != b.at.x() ? a.at.x() < b.at.x() : a.stacking > b.stacking;
+        });
+        line = end;
+    }
+
+    QList<QWidget*> order;
+    for (const Item& item : items) {
+        if (takesTabFocus(item.widget))
+            order.append(item.widget);
+        else
+            order.append(readingOrder(item.widget));
+    }
+    return order;
+}
+
+void chainTabOrder(QWidget* window) {
+    const QList<QWidget*> order = readingOrder(window);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+bool isInSight(const QWidget* control) {
+    const QWidget* window = control->window();
+    const QWidget* hit = window->childAt(control->mapTo(window, control->rect().center()));
+    return hit && (hit == control || control->isAncestorOf(hit));
+}
+
+bool isTabStop(const QWidget* control) {
+    const QWidget* window = control->window();
+    return takesTabFocus(control) && control->isVisibleTo(window) && control->isEnabled() &&
+           isInSight(control);
+}
 
 void setBackColour(QWidget* control, QRgb colour) {
     const QColor c = QColor::fromRgb(colour);
@@ -164,6 +301,27 @@ void build(QWidget* window, std::span<const ControlSpec> rows) {
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         if (!isGraphical(it->kind))
             made.value(&*it)->raise();
+
+    for (const ControlSpec& row : rows) {
+        if (!row.look.labelledBy)
+            continue;
+        const ControlSpec* labelRow = byName.value(QString::fromLatin1(row.look.labelledBy));
+        Q_ASSERT_X(labelRow, "labelledBy", row.look.labelledBy);
+        auto* label = qobject_cast<QLabel*>(made.value(labelRow));
+        Q_ASSERT_X(label, "labelledBy", row.look.labelledBy);
+        QWidget* control = made.value(&row);
+        label->setBuddy(control);
+        // Their accessible names do not look at a buddy.
+        if ((row.kind == ControlKind::List || row.kind == ControlKind::Combo) &&
+            !row.look.accessibleName)
+            control->setAccessibleName(label->text().simplified());
+    }
+
+    chainTabOrder(window);
+    auto* keyboard = new KeyboardUse(window);
+    for (const ControlSpec& row : rows)
+        if (!isGraphical(row.kind))
+            made.value(&row)->installEventFilter(keyboard);
 }
 
 } // namespace layouttable

@@ -3,6 +3,7 @@
 #include "uifont.h"
 
 #include <QColor>
+#include <QList>
 #include <QRgb>
 
 #include <span>
@@ -37,6 +38,13 @@ struct ControlLook {
     bool stretch = false;
     QRgb background = 0; // 0 keeps the container's or the face colour
     const char16_t* tooltip = nullptr;
+    // What a screen reader calls the control where neither its caption nor its text says it:
+    // pictures, marks, unlabelled fields, cryptic captions such as "<<".
+    const char16_t* accessibleName = nullptr;
+    // The label beside the control that says what it holds. It becomes the label's buddy, so
+    // a screen reader reads the label's current text as the control's name (the calculator
+    // relabels its fields by mode); lists and drop-downs also take the text as their name.
+    const char* labelledBy = nullptr;
 };
 
 // One row of a window's layout: where a control lies (twips, within its container), its text
@@ -58,8 +66,25 @@ constexpr QRgb Magenta = 0xFFFF00FF;
 constexpr QRgb Navy = 0xFF000080;
 constexpr QRgb White = 0xFFFFFFFF;
 
-// Creates every control of the table on the window, named and stacked as listed.
+// Creates every control of the table on the window, named and stacked as listed, and makes
+// the window usable from the keyboard: links take the focus, Enter presses a focused button,
+// and Tab follows the reading order (kept when a panel moves or comes to the front).
 void build(QWidget* window, std::span<const ControlSpec> rows);
+
+// The controls that take the Tab focus within a container, in reading order: top to bottom,
+// left to right, the contents of a panel in the panel's place. Hidden controls are included,
+// so the order holds whatever is shown later.
+QList<QWidget*> readingOrder(const QWidget* container);
+
+// Chains the Tab order of the window's controls in reading order.
+void chainTabOrder(QWidget* window);
+
+// Whether a click on the middle of the control would reach it, i.e. nothing lies over it.
+bool isInSight(const QWidget* control);
+
+// Whether Tab may stop on the control now: it takes the Tab focus, is shown, enabled and in
+// sight. A control under a panel is skipped, as the mouse could not reach it either.
+bool isTabStop(const QWidget* control);
 
 // Gives a control its background colour: a button's face, a panel's or label's background,
 // a text box's or list's writing area.

@@ -11,8 +11,10 @@
 
 #include "windows/mainwindow.h"
 
+#include <QKeySequence>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -21,7 +23,7 @@ using S = uifont::Size;
 using namespace layouttable;
 
 const ControlSpec Layout[] = {
-    {"Frame1", K::Panel, nullptr, 120, 360, 4935, 3855, u"", {}},
+    {"Frame1", K::Panel, nullptr, 120, 360, 4935, 3855, u"", {.accessibleName = u"О программе"}},
     {"Command1", K::Button, "Frame1", 1920, 3240, 975, 375, u"OK", {.bold = true}},
     {"Label4", K::Label, "Frame1", 480, 2400, 4215, 495, nullptr, {.bold = true}},
     {"Label3",
@@ -33,7 +35,15 @@ const ControlSpec Layout[] = {
      255,
      nullptr,
      {.bold = true, .underline = true, .color = Blue, .hand = true}},
-    {"Image2", K::Image, "Frame1", 120, 120, 2010, 1560, nullptr, {}},
+    {"Image2",
+     K::Image,
+     "Frame1",
+     120,
+     120,
+     2010,
+     1560,
+     nullptr,
+     {.accessibleName = u"Натюрморт: бутылка водки, рюмка и луковица"}},
     {"Label12",
      K::Label,
      "Frame1",
@@ -102,10 +112,14 @@ AboutWindow::AboutWindow(Application& app)
             [this] { openLink("Label59"); });
     connect(control<ClickableLabel>("Label5"), &ClickableLabel::clicked, this,
             [this] { writeMail(); });
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
+    auto* ok = control<QPushButton>("Command1");
+    connect(ok, &QPushButton::clicked, this, [this] {
         navigation::showInsteadOf(this->app().windows().Form1(), *this);
         this->app().windows().release(*this);
     });
+    // Escape leaves the window as "OK" does, as in a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ok,
+            &QPushButton::click);
 
     load();
 }

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/clickablelabel.h"
+#include "app/helppage.h"
 #include "app/navigation.h"
 #include "app/services.h"
 #include "app/shell.h"
@@ -53,7 +54,15 @@ const ControlSpec Layout[] = {
      {.bold = true}},
     {"Command3", K::Button, "Frame3", 6840, 4680, 1455, 375, u"Закрыть", {.bold = true}},
     {"Text6", K::MultiLineText, "Frame3", 240, 360, 8055, 4215, nullptr, {.bold = true}},
-    {"Frame2", K::Panel, nullptr, 3240, 360, 5415, 2175, u"", {}},
+    {"Frame2",
+     K::Panel,
+     nullptr,
+     3240,
+     360,
+     5415,
+     2175,
+     u"",
+     {.accessibleName = u"Период полного выведения алкоголя из организма"}},
     {"Text3", K::TextBox, "Frame2", 360, 4800, 1455, 420, u"Text3", {.work = true}},
     {"Text4", K::TextBox, "Frame2", 360, 5280, 1455, 420, u"Text4", {.work = true}},
     {"Command1", K::Button, "Frame2", 2760, 5280, 1335, 375, u"Command1", {.work = true}},
@@ -94,7 +103,12 @@ const ControlSpec Layout[] = {
      2415,
      495,
      u"Label5",
-     {.size = S::Large, .bold = true, .color = Red, .boxed = true, .centred = true}},
+     {.size = S::Large,
+      .bold = true,
+      .color = Red,
+      .boxed = true,
+      .centred = true,
+      .labelledBy = "Label9"}},
     {"Label6",
      K::Label,
      "Frame2",
@@ -112,11 +126,16 @@ const ControlSpec Layout[] = {
      2415,
      495,
      u"Label5",
-     {.size = S::Large, .bold = true, .color = Red, .boxed = true, .centred = true}},
+     {.size = S::Large,
+      .bold = true,
+      .color = Red,
+      .boxed = true,
+      .centred = true,
+      .labelledBy = "Label8"}},
     {"Frame1", K::Panel, nullptr, 120, 360, 3015, 4215, u"Ввод", {.bold = true}},
-    {"List3", K::List, "Frame1", 1920, 2520, 735, 1425, nullptr, {}},
-    {"List2", K::List, "Frame1", 1920, 600, 735, 1425, nullptr, {}},
-    {"List1", K::List, "Frame1", 120, 600, 1695, 3375, nullptr, {}},
+    {"List3", K::List, "Frame1", 1920, 2520, 735, 1425, nullptr, {.labelledBy = "Label4"}},
+    {"List2", K::List, "Frame1", 1920, 600, 735, 1425, nullptr, {.labelledBy = "Label3"}},
+    {"List1", K::List, "Frame1", 120, 600, 1695, 3375, nullptr, {.labelledBy = "Label2"}},
     {"Label4", K::Label, "Frame1", 1920, 2040, 855, 375, u"Сколько принято,гр", {}},
     {"Label3", K::Label, "Frame1", 1920, 120, 735, 375, u"Ваш вес в кг.", {}},
     {"Label2", K::Label, "Frame1", 360, 240, 1335, 255, u"Напиток  % алк ", {}},
@@ -133,7 +152,15 @@ const ControlSpec Layout[] = {
      {.bold = true, .underline = true, .color = Blue, .hand = true}},
     {"Image3", K::Image, nullptr, 120, 0, 390, 300, nullptr, {}},
     {"Label10", K::Label, nullptr, 3240, 2520, 5175, 3255, nullptr, {}},
-    {"Image2", K::Image, nullptr, 3960, 2520, 3600, 2805, nullptr, {}},
+    {"Image2",
+     K::Image,
+     nullptr,
+     3960,
+     2520,
+     3600,
+     2805,
+     nullptr,
+     {.accessibleName = u"Натюрморт: бутылка водки, рюмка и луковица"}},
     {"Label1", K::Label, nullptr, 600, 0, 2055, 375, u"алкоголь", {.size = S::Large, .bold = true}},
     {"Shape1_0", K::Rectangle, nullptr, 0, 0, 9810, 6240, nullptr, {}},
     {"Shape1_1", K::Rectangle, nullptr, 15, 15, 9780, 6210, nullptr, {}},
@@ -170,8 +197,8 @@ MainWindow::MainWindow(Application& app)
             [this] { closeRecipe(); });
     connect(control<QPushButton>("Command4"), &QPushButton::clicked, this, [this] {
         services().shell.openWithShell(Shell::Owner::None, QStringLiteral("open"),
-                                       services().programFolder + QStringLiteral("/vodka.htm"),
-                                       QString(), QString(), Shell::ShowNormal);
+                                       helpPagePath(services().programFolder), QString(), QString(),
+                                       Shell::ShowNormal);
     });
     connect(control<QPushButton>("Command5"), &QPushButton::clicked, this,
             [this] { this->app().endProgram(); });
