@@ -10,6 +10,8 @@
 
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 // What a screen reader calls the chrome every borderless window shares.
@@ -114,6 +116,14 @@ void BorderlessWindow::layoutStep() {
 
 void BorderlessWindow::showEvent(QShowEvent* event) {
     layoutStep();
+    // A window opening for the first time starts at its first control in reading order (the
+    // chain is a ring, and its start would otherwise be wherever the first made control lies).
+    if (m_built && !focusWidget()) {
+        const QList<QWidget*> order = layouttable::readingOrder(this);
+        const auto first = std::find_if(order.begin(), order.end(), layouttable::isTabStop);
+        if (first != order.end())
+            (*first)->setFocus(Qt::OtherFocusReason);
+    }
     QWidget::showEvent(event);
 }
 

@@ -39,9 +39,15 @@ bool isGraphical(ControlKind kind) {
 // Tops closer than this lie on one line of reading.
 constexpr int RowTolerancePixels = 10;
 
+// A control whose focus goes to another (the line of a drop-down) has no place of its own.
+bool takesFocus(const QWidget* w) {
+    return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
+}
+
+// Of a group of options only the chosen one is a Tab stop; Qt withdraws the others' Tab focus
+// while keeping their place in the order.
 bool takesTabFocus(const QWidget* w) {
-    // A control whose focus goes to another (the line of a drop-down) is not a stop itself.
-    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
+    return takesFocus(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
 }
 
 // The first control in the part of the window that has just come into sight.
@@ -196,6 +202,9 @@ void applyLook(QWidget* w, const ControlSpec& row) {
         w->setVisible(false);
     if (row.look.accessibleName)
         w->setAccessibleName(QString::fromUtf16(row.look.accessibleName));
+    else if (row.kind == ControlKind::Panel && row.container && row.text && *row.text)
+        // Screen readers would otherwise name a panel within a panel after the outer one.
+        w->setAccessibleName(QString::fromUtf16(row.text));
     // Links are reached by Tab and pressed with Enter or Space, like buttons.
     if (row.look.hand)
         w->setFocusPolicy(Qt::StrongFocus);
@@ -233,7 +242,7 @@ QList<QWidget*> readingOrder(const QWidget* container) {
 
     QList<QWidget*> order;
     for (const Item& item : items) {
-        if (takesTabFocus(item.widget))
+        if (takesFocus(item.widget))
             order.append(item.widget);
         else
             order.append(readingOrder(item.widget));

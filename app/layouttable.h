@@ -71,9 +71,9 @@ constexpr QRgb White = 0xFFFFFFFF;
 // and Tab follows the reading order (kept when a panel moves or comes to the front).
 void build(QWidget* window, std::span<const ControlSpec> rows);
 
-// The controls that take the Tab focus within a container, in reading order: top to bottom,
-// left to right, the contents of a panel in the panel's place. Hidden controls are included,
-// so the order holds whatever is shown later.
+// The controls that take the focus within a container, in reading order: top to bottom, left
+// to right, the contents of a panel in the panel's place. Hidden controls and options not
+// chosen are included, so the order holds whatever is shown or chosen later.
 QList<QWidget*> readingOrder(const QWidget* container);
 
 // Chains the Tab order of the window's controls in reading order.
