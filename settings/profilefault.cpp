@@ -20,6 +20,8 @@ QString profileFaultDescription(ProfileFault fault) {
         return QStringLiteral("Пустое имя раздела или ключа");
     case ProfileFault::InvalidName:
         return QStringLiteral("Недопустимые знаки в имени раздела или ключа");
+    case ProfileFault::PathIsLink:
+        return QStringLiteral("Файл настроек является символической ссылкой");
     }
     return QStringLiteral("Неизвестная ошибка");
 }

@@ -12,6 +12,7 @@ enum class ProfileFault {
     FileTooLarge = 5,   // beyond the size limit: not a settings file, or a value far too long
     EmptyName = 6,      // the section or key name is empty or blank
     InvalidName = 7,    // the name cannot stand in the file (line break, '=', ']', ';' or '[')
+    PathIsLink = 8,     // a symbolic link: writing would replace the file it points to
 };
 
 int profileFaultCode(ProfileFault fault);

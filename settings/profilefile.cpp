@@ -1,5 +1,6 @@
 #include "profilefile.h"
 
+#include "atomicfile.h"
 #include "cp1251.h"
 #include "profiledocument.h"
 #include "profilefault.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -115,7 +115,8 @@ QString GetValueString(const QString& section, const QString& key, const QString
 }
 
 bool SetValue(const QString& section, const QString& key, const QString& value,
-              const QString& filePath, const SettingsReporter& report) {
+              const QString& filePath, const SettingsReporter& report,
+              const WriteFault& writeFault) {
     const auto fail = [&report](ProfileFault fault) {
         if (report)
             report(QStringLiteral("SetValue"), profileFaultMessage(fault));
@@ -128,6 +129,10 @@ bool SetValue(const QString& section, const QString& key, const QString& value,
         return fail(*fault);
 
     const QFileInfo info(filePath);
+    // Checked before reading: the link may point at a folder or a pipe, and it is the link, not
+    // its target, that stops the write.
+    if (info.isSymLink())
+        return fail(ProfileFault::PathIsLink);
     QByteArray old;
     bool found = false;
     if (const auto fault = readExisting(info, old, found))
@@ -140,14 +145,5 @@ bool SetValue(const QString& section, const QString& key, const QString& value,
 
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    // No direct-write fallback: a folder that takes no temporary file is a refused write, never
-    // a reason to risk a torn file. QSaveFile also refuses to rename over a read-only file.
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFileAtomically(filePath, bytes, writeFault);
 }

@@ -7,7 +7,10 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +39,11 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+QStringList entries(const TempProgramFolder& folder) {
+    return QDir(folder.path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
 // Permissions do not hold back a privileged user; rows that rely on them are skipped then.
 bool permissionsBind() {
     TempProgramFolder folder;
@@ -62,6 +70,12 @@ private slots:
     void refusedWriteIsSilentAndKeepsOldFile();
     void faultIsReportedOnce_data();
     void faultIsReportedOnce();
+    void failedWriteStepKeepsOldFile_data();
+    void failedWriteStepKeepsOldFile();
+    void fileSizeLimitKeepsOldFile_data();
+    void fileSizeLimitKeepsOldFile();
+    void linkIsReadButNotWrittenThrough_data();
+    void linkIsReadButNotWrittenThrough();
 };
 
 void TestProfileFile::readsValues_data() {
@@ -269,8 +283,7 @@ void TestProfileFile::writesIntoExistingFile() {
     QVERIFY(SetValue(section, key, value, path, recorder.reporter()));
     QCOMPARE(readFile(path), after);
     QCOMPARE(recorder.calls.size(), 0);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"vux.ini"_qs});
+    QCOMPARE(entries(folder), QStringList{u"vux.ini"_qs});
 }
 
 void TestProfileFile::roundTrips_data() {
@@ -337,8 +350,7 @@ void TestProfileFile::refusedWriteIsSilentAndKeepsOldFile() {
     QVERIFY(!SetValue(Weight, Key, u"72"_qs, path, recorder.reporter()));
     QCOMPARE(recorder.calls.size(), 0);
     QCOMPARE(readFile(kept), old);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QFileInfo(kept).fileName()});
+    QCOMPARE(entries(folder), QStringList{QFileInfo(kept).fileName()});
 }
 
 void TestProfileFile::faultIsReportedOnce_data() {
@@ -425,6 +437,129 @@ void TestProfileFile::faultIsReportedOnce() {
         QVERIFY(info.isDir());
     else if (!path.isEmpty())
         QCOMPARE(readFile(path), old);
+}
+
+void TestProfileFile::failedWriteStepKeepsOldFile_data() {
+    QTest::addColumn<WriteStep>("step");
+    QTest::addColumn<bool>("oldFile");
+    const QList<QPair<WriteStep, const char*>> steps{{WriteStep::Open, "open"},
+                                                     {WriteStep::Write, "write"},
+                                                     {WriteStep::Flush, "flush"},
+                                                     {WriteStep::Sync, "sync"},
+                                                     {WriteStep::Commit, "commit"}};
+    for (const auto& [step, name] : steps) {
+        QTest::addRow("%s fails, old file", name) << step << true;
+        QTest::addRow("%s fails, no file", name) << step << false;
+    }
+}
+
+void TestProfileFile::failedWriteStepKeepsOldFile() {
+    QFETCH(WriteStep, step);
+    QFETCH(bool, oldFile);
+    TempProgramFolder folder;
+    const QString path = folder.filePath(u"vux.ini"_qs);
+    const QByteArray old = win(u"; old\r\n[Вес]\r\np=60\r\n"_qs);
+    if (oldFile)
+        QVERIFY(writeFile(path, old));
+
+    QList<WriteStep> reached;
+    const WriteFault fault = [&](WriteStep s) {
+        reached.append(s);
+        return s == step;
+    };
+    Recorder recorder;
+    QVERIFY(!SetValue(Weight, Key, u"72"_qs, path, recorder.reporter(), fault));
+    // The write got as far as the failing step, so that step is what was refused.
+    QVERIFY(!reached.isEmpty());
+    QCOMPARE(reached.constLast(), step);
+    QCOMPARE(recorder.calls.size(), 0);
+    if (oldFile)
+        QCOMPARE(readFile(path), old);
+    QCOMPARE(entries(folder), oldFile ? QStringList{u"vux.ini"_qs} : QStringList());
+}
+
+void TestProfileFile::fileSizeLimitKeepsOldFile_data() {
+    QTest::addColumn<bool>("oldFile");
+    QTest::newRow("old file") << true;
+    QTest::newRow("no file") << false;
+}
+
+// A real write failure, not a simulated one: with the process's file size limit at zero the
+// system takes no byte, as with a full disk. Small writes are buffered, so the failure shows only
+// when the buffer is flushed.
+void TestProfileFile::fileSizeLimitKeepsOldFile() {
+    QFETCH(bool, oldFile);
+    TempProgramFolder folder;
+    const QString path = folder.filePath(u"vux.ini"_qs);
+    const QByteArray old = win(u"; old\r\n[Вес]\r\np=60\r\n"_qs);
+    if (oldFile)
+        QVERIFY(writeFile(path, old));
+
+    rlimit limit{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit zero{0, limit.rlim_max};
+    // Beyond the limit the system would otherwise end the process.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    bool written = true;
+    Recorder recorder;
+    {
+        const auto restore = qScopeGuard([&] {
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, previousHandler);
+        });
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &zero), 0);
+        written = SetValue(Weight, Key, u"72"_qs, path, recorder.reporter());
+    }
+
+    QVERIFY(!written);
+    QCOMPARE(recorder.calls.size(), 0);
+    if (oldFile)
+        QCOMPARE(readFile(path), old);
+    QCOMPARE(entries(folder), oldFile ? QStringList{u"vux.ini"_qs} : QStringList());
+}
+
+void TestProfileFile::linkIsReadButNotWrittenThrough_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("targetExists");
+    QTest::addColumn<QString>("readThrough");
+    QTest::newRow("link to a file") << u"real.ini"_qs << true << u"60"_qs;
+    QTest::newRow("link to a link to a file") << u"middle.ini"_qs << true << u"60"_qs;
+    QTest::newRow("dangling link") << u"real.ini"_qs << false << QString();
+}
+
+void TestProfileFile::linkIsReadButNotWrittenThrough() {
+    QFETCH(QString, target);
+    QFETCH(bool, targetExists);
+    QFETCH(QString, readThrough);
+    TempProgramFolder folder;
+    const QString path = folder.filePath(u"vux.ini"_qs);
+    const QString real = folder.filePath(u"real.ini"_qs);
+    const QByteArray old = win(u"[Вес]\r\np=60\r\n"_qs);
+    if (targetExists)
+        QVERIFY(writeFile(real, old));
+    if (target != u"real.ini")
+        QCOMPARE(::symlink("real.ini", QFile::encodeName(folder.filePath(target)).constData()), 0);
+    QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+             0);
+    const QStringList before = entries(folder);
+
+    Recorder recorder;
+    QCOMPARE(GetValueString(Weight, Key, path, recorder.reporter()), readThrough);
+    QCOMPARE(recorder.calls.size(), 0);
+
+    QVERIFY(!SetValue(Weight, Key, u"72"_qs, path, recorder.reporter()));
+    QCOMPARE(recorder.calls.size(), 1);
+    QCOMPARE(recorder.calls[0].first, u"SetValue"_qs);
+    QCOMPARE(recorder.calls[0].second,
+             u"Ошибка: <8> - Файл настроек является символической ссылкой"_qs);
+
+    const QFileInfo link(path);
+    QVERIFY(link.isSymLink());
+    QCOMPARE(link.symLinkTarget(), folder.filePath(target));
+    QCOMPARE(QFileInfo::exists(real), targetExists);
+    if (targetExists)
+        QCOMPARE(readFile(real), old);
+    QCOMPARE(entries(folder), before);
 }
 
 QTEST_APPLESS_MAIN(TestProfileFile)
