@@ -7,6 +7,8 @@
 #include "table/periodiclayout.h"
 #include "table/periodicsidecell.h"
 
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,6 +31,84 @@ QString describe(const PeriodicCell& c) {
     return c.label + u' ' + c.symbol;
 }
 
+// Every clickable cell as the picture draws it, written out here rather than read from the
+// production table, so that a wrong or missing entry there fails. Joke cells show `value`, drink
+// cells write it; the H cell prints no name.
+struct DrawnCell {
+    QStringView label;
+    QStringView symbol;
+    QStringView name;
+    bool writes;
+    QStringView value;
+};
+
+constexpr DrawnCell drawnCells[] = {
+    {u"Label1", u"H", u"", false, u"Хрен его знает, что это"},
+    {u"Label2", u"Li", u"ликер", true, u"21"},
+    {u"Label3", u"B", u"бренди", true, u"38"},
+    {u"Label4", u"K", u"коньяк", true, u"41"},
+    {u"Label5", u"V", u"водка", true, u"40"},
+    {u"Label6", u"W", u"царская водка", true, u"100"},
+    {u"Label7", u"Gr", u"грог", true, u"6"},
+    {u"Label8", u"Sh", u"шампанское", true, u"10"},
+    {u"Label9", u"Pt", u"портвейн", true, u"18"},
+    {u"Label10", u"Md", u"медовуха", true, u"56"},
+    {u"Label11", u"Sc", u"саке", true, u"60"},
+    {u"Label12", u"D", u"джин", true, u"29"},
+    {u"Label13", u"Ra", u"ракия", true, u"39"},
+    {u"Label14", u"Pn", u"перно", true, u"45"},
+    {u"Label15", u"Pu", u"пунш", true, u"7"},
+    {u"Label16", u"Bu", u"бургундское", true, u"2"},
+    {u"Label17", u"Mn", u"мартини", true, u"12"},
+    {u"Label18", u"Ve", u"вермут", true, u"14"},
+    {u"Label19", u"Kn", u"кьянти", true, u"13"},
+    {u"Label20", u"Na", u"наливка", true, u"11,11"},
+    {u"Label21", u"Cu", u"цуйка", true, u"40,2"},
+    {u"Label22", u"P", u"перцовка", true, u"52"},
+    {u"Label23", u"Cl", u"кюммель", true, u"40,5"},
+    {u"Label24", u"Kr", u"крюшон", true, u"7,5"},
+    {u"Label25", u"Ga", u"граппа", true, u"34"},
+    {u"Label26", u"Kb", u"каберне", true, u"8"},
+    {u"Label27", u"Mu", u"мускат", true, u"16,5"},
+    {u"Label28", u"Bm", u"Букет Молдавии", true, u"15"},
+    {u"Label29", u"Tc", u"токай", true, u"17"},
+    {u"Label30", u"Rm", u"ром", true, u"42"},
+    {u"Label31", u"Go", u"горилка", true, u"92"},
+    {u"Label32", u"Z", u"зубровка", true, u"48"},
+    {u"Label33", u"Ka", u"кальвадос", true, u"8,8"},
+    {u"Label34", u"Si", u"сидр", true, u"0,8"},
+    {u"Label35", u"Zl", u"зелье", false, u"Зелье бабы Дзыны"},
+    {u"Label36", u"Bd", u"бордо", true, u"3"},
+    {u"Label37", u"Ca", u"кагор", true, u"19"},
+    {u"Label38", u"Al", u"алиготе", true, u"0,01"},
+    {u"Label39", u"Mr", u"мадера", true, u"20"},
+    {u"Label40", u"Te", u"текила", true, u"33"},
+    {u"Label41", u"Ch", u"чача", true, u"63"},
+    {u"Label42", u"At", u"абсент", true, u"31"},
+    {u"Label43", u"El", u"эль", true, u"11"},
+    {u"Label44", u"Cm", u"кровавая Мэри", true, u"20,5"},
+    {u"Label45", u"Tb", u"телебенчик", false, u"Коктель по-русски"},
+    {u"Label46", u"Pi", u"пульке", true, u"37"},
+    {u"Label47", u"Ov", u"огненная вода", false, u"Коктель по-индейски"},
+    {u"Label48", u"Du", u"духи", true, u"22"},
+    {u"Label49", u"Sn", u"самогон", true, u"43"},
+    {u"Label50", u"Pr", u"первач", true, u"73"},
+    {u"Label51", u"Er", u"ерш", true, u"29"},
+    {u"Label52", u"Bz", u"бальзам", true, u"36"},
+    {u"Label53", u"S", u"спирт", true, u"95"},
+    {u"Label54", u"Ts", u"технич. спирт", true, u"96,6"},
+    {u"Label55", u"Dn", u"денатурат", true, u"77"},
+    {u"Label56", u"O", u"одеколон", true, u"26"},
+    {u"Label57", u"L", u"лосьен", true, u"25"},
+    {u"Label58", u"U", u"уксус", false, u"Сладкий, когда пъеш задарма"},
+    {u"Label59", u"Br", u"брага", true, u"0,1"},
+    {u"Label60", u"Bt", u"бормотуха", true, u"0,09"},
+    {u"Label61", u"Fu", u"пойло", false, u"Пойло и есть пойло, от 0.00001 до 300 гр."},
+    {u"Label62", u"He", u"херес", true, u"16"},
+    {u"Label64", u"Kl", u"пиво", true, u"5"},
+    {u"Label65", u"Ti", u"чефир", false, u"От крепости даже челюсти сводит"},
+};
+
 } // namespace
 
 class TestPeriodicCells : public QObject {
@@ -37,6 +117,8 @@ class TestPeriodicCells : public QObject {
 private slots:
     void listsEveryLabelOnceInTableOrder();
     void countsDrinksAndJokes();
+    void everyCellIsTheDrawnOne_data();
+    void everyCellIsTheDrawnOne();
     void clickDoesWhatTheTableSays_data();
     void clickDoesWhatTheTableSays();
     void drinkWritesItsFirstPrintedNumber_data();
@@ -71,6 +153,41 @@ void TestPeriodicCells::countsDrinksAndJokes() {
         ++(c.action == PeriodicCell::Action::WritesStrength ? writes : shows);
     QCOMPARE(writes, 57);
     QCOMPARE(shows, 7);
+}
+
+void TestPeriodicCells::everyCellIsTheDrawnOne_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("writes");
+    QTest::addColumn<QString>("value");
+    for (const DrawnCell& c : drawnCells) {
+        QTest::addRow("%s %s", qPrintable(c.label.toString()), qPrintable(c.symbol.toString()))
+            << c.label.toString() << c.symbol.toString() << c.name.toString() << c.writes
+            << c.value.toString();
+    }
+}
+
+void TestPeriodicCells::everyCellIsTheDrawnOne() {
+    QFETCH(QString, label);
+    QFETCH(QString, symbol);
+    QFETCH(QString, name);
+    QFETCH(bool, writes);
+    QFETCH(QString, value);
+    // Same count and each drawn label exactly once: no cell missing, none extra.
+    QCOMPARE(periodicCells().size(), std::size(drawnCells));
+    const PeriodicCell* cell = nullptr;
+    for (const PeriodicCell& c : periodicCells()) {
+        if (c.label == label) {
+            QVERIFY2(!cell, "label listed twice");
+            cell = &c;
+        }
+    }
+    QVERIFY2(cell, "label missing");
+    QCOMPARE(cell->symbol, symbol);
+    QCOMPARE(cell->name, name);
+    QCOMPARE(cell->action == PeriodicCell::Action::WritesStrength, writes);
+    QCOMPARE(cell->value, value);
 }
 
 void TestPeriodicCells::clickDoesWhatTheTableSays_data() {
