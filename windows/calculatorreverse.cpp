@@ -124,10 +124,7 @@ void CalculatorWindow::promilleChanged() {
     if (!control<QCheckBox>("Check2")->isChecked() || text("Text1").isEmpty())
         return;
     try {
-        const PromilleUnits units = PromilleUnits::of(numbertext::readFixed4(text("Text1")));
-        write("Text32", units.milligramsPerLitre);
-        write("Text33", units.microgramsPerLitre);
-        write("Text34", units.percentBloodAlcohol, 3);
+        writeUnits(PromilleUnits::of(numbertext::readFixed4(text("Text1"))));
     } catch (const ConversionError&) {
         showConversionMessage();
         write("Text1", QString()); // runs this rule again, which skips an empty text

@@ -141,9 +141,8 @@ void CalculatorWindow::load() {
 
     m_settingsPath = settingsFilePath(services().programFolder, services().userConfigHome);
     const QString weight =
-        GetValueString(WeightSection, WeightKey, m_settingsPath, [this](auto& title, auto& text) {
-            services().dialogs.message(this, text, title);
-        });
+        GetValueString(WeightSection, WeightKey, m_settingsPath,
+                       [this](auto& title, auto& text) { reportSettingsFault(title, text); });
     write("Text2", weight);
 
     for (const char* name : {"Frame3", "Command3", "Label9", "List1"})
@@ -151,6 +150,8 @@ void CalculatorWindow::load() {
     control<QRadioButton>("Option1")->click();
 
     auto* rate = control<QComboBox>("Combo1");
+    // A typed rate is taken as typed: inline completion would turn "0" into "0,1".
+    rate->setCompleter(nullptr);
     rate->clear();
     rate->addItems({QStringLiteral("0,1"), QStringLiteral("0,11"), QStringLiteral("0,12"),
                     QStringLiteral("0,13"), QStringLiteral("0,14"), QStringLiteral("0,15"),
@@ -267,6 +268,8 @@ void CalculatorWindow::calculate() {
     if (anyInputEmpty()) {
         services().dialogs.message(this, QStringLiteral("Не установленны данные"),
                                    QStringLiteral("Внимание!"));
+        // The unit line still restates the earlier result: back to its default in a second.
+        m_unitLineReset->setEnabled(true);
         return;
     }
 
@@ -398,12 +401,21 @@ void CalculatorWindow::computeRemainingTime() {
 // --- units -----------------------------------------------------------------------------------
 
 void CalculatorWindow::fillUnits() {
-    guarded([this] {
-        const PromilleUnits units = PromilleUnits::of(numbertext::readFixed4(text("Text5")));
-        write("Text32", units.milligramsPerLitre);
-        write("Text33", units.microgramsPerLitre);
-        write("Text34", units.percentBloodAlcohol, 3);
-    });
+    guarded([this] { writeUnits(PromilleUnits::of(numbertext::readFixed4(text("Text5")))); });
+}
+
+void CalculatorWindow::writeUnits(const PromilleUnits& units) {
+    // Each write rebuilds the line, also one that leaves the field's text as it was: the
+    // promille figure at its head may have changed all the same.
+    auto writeField = [this](const char* field, Fixed4 value, int decimals) {
+        const QString before = text(field);
+        write(field, value, decimals);
+        if (text(field) == before)
+            rebuildUnitLine();
+    };
+    writeField("Text32", units.milligramsPerLitre, 2);
+    writeField("Text33", units.microgramsPerLitre, 2);
+    writeField("Text34", units.percentBloodAlcohol, 3);
 }
 
 void CalculatorWindow::rebuildUnitLine() {
@@ -416,6 +428,9 @@ void CalculatorWindow::rebuildUnitLine() {
 // --- repeated intakes ------------------------------------------------------------------------
 
 void CalculatorWindow::switchRepeatedMode() {
+    // A mode switch: a result still on its way belongs to the other mode and must not appear.
+    for (Timer* t : {m_resultDisplay, m_classification, m_remainingTime})
+        t->setEnabled(false);
     label("Label18")->clear();
     label("Label19")->clear();
     write("Text35", QStringLiteral("0"));
@@ -473,9 +488,17 @@ void CalculatorWindow::lookUpDrink() {
 }
 
 void CalculatorWindow::bodyMassChanged() {
-    SetValue(
-        WeightSection, WeightKey, text("Text2"), m_settingsPath,
-        [this](auto& title, auto& message) { services().dialogs.message(this, message, title); });
+    SetValue(WeightSection, WeightKey, text("Text2"), m_settingsPath,
+             [this](auto& title, auto& message) { reportSettingsFault(title, message); });
+}
+
+void CalculatorWindow::reportSettingsFault(const QString& title, const QString& message) {
+    // A fault that persists would otherwise raise a box on every keystroke, and the box takes
+    // the keys typed after it.
+    if (m_settingsFaultReported)
+        return;
+    m_settingsFaultReported = true;
+    services().dialogs.message(this, message, title);
 }
 
 void CalculatorWindow::convertMinutes() {

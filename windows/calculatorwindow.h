@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+struct PromilleUnits;
 
 // The calculator: blood and urine promille, the class of intoxication, the driving verdict,
 // the time to wait, repeated intakes and the converters.
@@ -22,6 +23,9 @@ public:
 
     // The strength field, written by a pick in the periodic table.
     void setStrength(const QString& text);
+
+protected:
+    void leave() override { closeWindow(); }
 
 private:
     void load();
@@ -38,6 +42,7 @@ private:
     void remainingTimeTick();
     void computeRemainingTime();
     void fillUnits();
+    void writeUnits(const PromilleUnits& units);
     void rebuildUnitLine();
     void switchRepeatedMode();
     void slotBloodChanged(int slot);
@@ -46,6 +51,7 @@ private:
     void convertMinutes();
     void closeConverter();
     void bodyMassChanged();
+    void reportSettingsFault(const QString& title, const QString& message);
     void closeWindow();
 
     // The rolling drink list.
@@ -76,10 +82,11 @@ private:
     QString settingsPath() const { return m_settingsPath; }
 
     QString m_settingsPath;
-    Timer* m_resultDisplay;    // Timer14
-    Timer* m_classification;   // Timer15
-    Timer* m_remainingTime;    // Timer16
-    Timer* m_unitLineReset;    // Timer35
-    QList<Timer*> m_listSteps; // Timer1 … Timer13
-    QList<Timer*> m_pouring;   // Timer17 … Timer34
+    bool m_settingsFaultReported = false; // one report per opening of the window
+    Timer* m_resultDisplay;               // Timer14
+    Timer* m_classification;              // Timer15
+    Timer* m_remainingTime;               // Timer16
+    Timer* m_unitLineReset;               // Timer35
+    QList<Timer*> m_listSteps;            // Timer1 … Timer13
+    QList<Timer*> m_pouring;              // Timer17 … Timer34
 };

@@ -19,6 +19,7 @@ namespace {
 
 const QString MenFactor = u"0,68"_qs;
 const QString WomenFactor = u"0,55"_qs;
+const QString ResetUnitLine = u"1 промилле = 0,5 мг/л (500 мкг/л) = 0,1 %ВАС"_qs;
 constexpr QRgb Red = 0xFFFF0000;
 constexpr QRgb Green = 0xFF00C000;
 
@@ -60,13 +61,18 @@ private slots:
     void missingInputShowsTheMessageAndStops_data();
     void missingInputShowsTheMessageAndStops();
     void switchingRepeatedModeShowsAndClearsTheSlots();
+    void switchingRepeatedModeDropsAResultOnItsWay_data();
+    void switchingRepeatedModeDropsAResultOnItsWay();
+    void unitLineIsRebuiltWhenAFieldGetsTheSameText();
+    void typedRateIsUsedAsTyped_data();
+    void typedRateIsUsedAsTyped();
     void repeatedIntakesAddUpToTheWorkedSums();
     void sixthIntakeIsRefusedAndChangesNothing();
     void negativeSummedWaitIsNothingToWait();
     void minutesPanelSendsRoundedHours_data();
     void minutesPanelSendsRoundedHours();
     void bodyWeightIsSavedOnEveryKeystrokeAndRestored();
-    void settingsFaultIsReportedOncePerRoutineCall();
+    void settingsFaultIsReportedOncePerOpening();
 
 private:
     QWidget* calculator() const { return t->window(u"Form3"_qs); }
@@ -512,17 +518,108 @@ void TestCalculator::missingInputShowsTheMessageAndStops() {
     press("Command1");
     QCOMPARE(t->dialogs.shown,
              QList<RecordingDialogs::Shown>({{u"Не установленны данные"_qs, u"Внимание!"_qs}}));
-    // No zero result stands in for the missing one, at no moment.
+    // No zero result stands in for the missing one, at no moment; the unit line keeps the
+    // earlier result for a second, then returns to its default.
     for (int step = 0; step < 3; ++step) {
         for (const char* name :
              {"Text5", "Text6", "Label7", "Label8", "Label12", "Label13", "Label14"})
             QVERIFY2(shown(name).isEmpty(), name);
         QVERIFY(picture().isNull());
-        QCOMPARE(shown("Label16"), unitLine);
+        QCOMPARE(shown("Label16"), step < 2 ? unitLine : ResetUnitLine);
         QCOMPARE(texts(kept + slotFields()), before);
         t->clock.advance(600);
     }
+    QVERIFY(!timerOn("Timer35"));
     QCOMPARE(t->dialogs.shown.size(), 1);
+}
+
+void TestCalculator::switchingRepeatedModeDropsAResultOnItsWay_data() {
+    QTest::addColumn<bool>("startInRepeatedMode");
+    QTest::addColumn<int>("switchAfter");     // ms after the press
+    QTest::addColumn<int>("switchBackAfter"); // ms after the switch; 0: no second switch
+    QTest::newRow("tick before the result shows") << false << 200 << 0;
+    QTest::newRow("untick before the sum shows") << true << 200 << 0;
+    QTest::newRow("tick, untick later: no stray wait") << false << 800 << 3000;
+}
+
+void TestCalculator::switchingRepeatedModeDropsAResultOnItsWay() {
+    QFETCH(bool, startInRepeatedMode);
+    QFETCH(int, switchAfter);
+    QFETCH(int, switchBackAfter);
+    enterWorkedExample(u"1"_qs);
+    if (startInRepeatedMode) {
+        TestApplication::click(c("Check1"));
+        press("Command1");
+        t->clock.advance(2000);
+        press("Command4"); // the sum
+    } else {
+        press("Command1");
+    }
+    t->clock.advance(switchAfter);
+    TestApplication::click(c("Check1"));
+    if (switchBackAfter) {
+        t->clock.advance(switchBackAfter);
+        TestApplication::click(c("Check1"));
+    }
+    for (int step = 0; step < 4; ++step) {
+        t->clock.advance(500);
+        for (const char* name : {"Label7", "Label8", "Label13", "Label14"})
+            QVERIFY2(shown(name).isEmpty(), name);
+    }
+    // The class of a result shows after half a second; one switched away before it never does.
+    if (!startInRepeatedMode && switchAfter < 500)
+        QVERIFY(shown("Label12").isEmpty());
+    QVERIFY(t->dialogs.shown.isEmpty());
+}
+
+void TestCalculator::unitLineIsRebuiltWhenAFieldGetsTheSameText() {
+    const QString worked = u"0,45 промилле = 0,22 мг/л (225 мкг/л) = 0,045 %ВАС"_qs;
+    enterWorkedExample(u"1"_qs);
+    press("Command1");
+    QCOMPARE(shown("Label16"), worked);
+
+    // The reverse switch puts the line back to its default; the unit fields keep their texts.
+    TestApplication::click(c("Check2"));
+    TestApplication::click(c("Check2"));
+    QCOMPARE(shown("Label16"), ResetUnitLine);
+    enter("Text1", u"100"_qs);
+    press("Command1");
+    QCOMPARE(shown("Text5"), u"0,45"_qs);
+    QCOMPARE(shown("Label16"), worked);
+
+    // Typed digit by digit in the reverse mode, the line follows the promille field.
+    TestApplication::click(c("Check2"));
+    QTest::keyClicks(c("Text1"), u"1,0"_qs);
+    QCOMPARE(shown("Text1"), u"1,0"_qs);
+    QCOMPARE(shown("Label16"), u"1,0 промилле = 0,5 мг/л (500 мкг/л) = 0,1 %ВАС"_qs);
+    QVERIFY(t->dialogs.shown.isEmpty());
+}
+
+void TestCalculator::typedRateIsUsedAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("blood"); // empty: the calculation stops silently
+    QTest::addColumn<QString>("totalTime");
+    QTest::newRow("0 divides by zero") << u"0"_qs << QString() << QString();
+    QTest::newRow("0, divides by zero") << u"0,"_qs << QString() << QString();
+    QTest::newRow("0,2 is not in the list") << u"0,2"_qs << u"0,38"_qs << u"2,92"_qs;
+    QTest::newRow("0,1 is not completed to more") << u"0,1"_qs << u"0,48"_qs << u"5,84"_qs;
+}
+
+void TestCalculator::typedRateIsUsedAsTyped() {
+    QFETCH(QString, typed);
+    enterWorkedExample(u"1"_qs);
+    auto* rate = c<QComboBox>("Combo1");
+    rate->lineEdit()->selectAll();
+    QTest::keyClicks(rate->lineEdit(), typed);
+    press("Command1");
+    QCOMPARE(shown("Combo1"), typed);
+    QFETCH(QString, blood);
+    QCOMPARE(shown("Text5"), blood);
+    if (!blood.isEmpty())
+        QTEST(shown("Text17"), "totalTime");
+    t->clock.advance(1100);
+    QCOMPARE(shown("Label7").isEmpty(), blood.isEmpty());
+    QVERIFY(t->dialogs.shown.isEmpty());
 }
 
 void TestCalculator::switchingRepeatedModeShowsAndClearsTheSlots() {
@@ -732,7 +829,7 @@ void TestCalculator::bodyWeightIsSavedOnEveryKeystrokeAndRestored() {
     QVERIFY(t->dialogs.shown.isEmpty());
 }
 
-void TestCalculator::settingsFaultIsReportedOncePerRoutineCall() {
+void TestCalculator::settingsFaultIsReportedOncePerOpening() {
     // A folder where the file should be: neither routine can do its work at the next opening.
     press("Command2");
     TestApplication::settle();
@@ -740,17 +837,24 @@ void TestCalculator::settingsFaultIsReportedOncePerRoutineCall() {
     openCalculator();
     const QString fault = profileFaultMessage(ProfileFault::PathIsFolder);
     QVERIFY(fault.startsWith(u"Ошибка: <"_qs));
-    QCOMPARE(t->dialogs.shown, QList<RecordingDialogs::Shown>({{fault, u"GetValueString"_qs}}));
+    const QList<RecordingDialogs::Shown> once{{fault, u"GetValueString"_qs}};
+    QCOMPARE(t->dialogs.shown, once);
     // The window loads on.
     QCOMPARE(shown("Text4"), u"40"_qs);
     QVERIFY(shown("Text2").isEmpty());
 
-    QTest::keyClick(c("Text2"), Qt::Key_8);
-    QCOMPARE(t->dialogs.shown.size(), 2);
-    QCOMPARE(t->dialogs.shown.last(), RecordingDialogs::Shown({fault, u"SetValue"_qs}));
+    // Every keystroke fails to store, silently: a box would take the keys typed after it.
+    QTest::keyClicks(c("Text2"), u"72,5"_qs);
     t->clock.advance(2000);
-    QCOMPARE(t->dialogs.shown.size(), 2);
-    QCOMPARE(shown("Text2"), u"8"_qs);
+    QCOMPARE(t->dialogs.shown, once);
+    QCOMPARE(shown("Text2"), u"72,5"_qs);
+
+    // The next opening reports the fault again, once.
+    press("Command2");
+    TestApplication::settle();
+    openCalculator();
+    QTest::keyClicks(c("Text2"), u"80"_qs);
+    QCOMPARE(t->dialogs.shown, once + once);
 }
 
 QTEST_MAIN(TestCalculator)
