@@ -8,6 +8,7 @@
 #include "twips.h"
 #include "windowdrag.h"
 
+#include <QCloseEvent>
 #include <QPixmap>
 
 #include <algorithm>
@@ -36,14 +37,19 @@ BorderlessWindow::BorderlessWindow(Application& app, const QString& formName,
     : m_app(app)
     , m_declared(declared)
     , m_style(captionstyle::initial(declared))
+    , m_caption(caption)
     , m_marks(marks) {
     setObjectName(formName);
-    setWindowTitle(caption);
+    setWindowTitle(desktopTitle());
     setWindowFlags(captionstyle::windowFlags(m_style));
     resize(client);
     setAutoFillBackground(true);
     // Every new instance opens centred on the screen.
     Application::centreOnScreen(*this);
+}
+
+QString BorderlessWindow::desktopTitle() {
+    return QStringLiteral("алкоголь");
 }
 
 Services& BorderlessWindow::services() const {
@@ -112,6 +118,16 @@ void BorderlessWindow::layoutStep() {
         close->move(twips::toPixels(closeLeft), twips::toPixels(30));
         minimise->move(twips::toPixels(minimiseLeft), twips::toPixels(30));
     }
+}
+
+void BorderlessWindow::closeEvent(QCloseEvent* event) {
+    // Once the program has ended nothing holds a window back, not even from a quit.
+    if (m_app.hasEnded()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    leave();
 }
 
 void BorderlessWindow::showEvent(QShowEvent* event) {

@@ -48,13 +48,12 @@ void SetCaptionStyle(BorderlessWindow& window, bool showCaption) {
     const bool wasVisible = window.isVisible();
     quint32 style = window.styleWord();
     if (!showCaption) {
-        window.setCaptionTag(window.windowTitle());
-        window.setWindowTitle(QString());
+        window.setCaptionTag(window.caption());
+        window.setCaption(QString());
         style = captionstyle::stripped(style);
     } else {
-        window.setWindowTitle(window.captionTag());
-        style =
-            captionstyle::rebuilt(style, window.declaredStyle(), window.windowTitle().isEmpty());
+        window.setCaption(window.captionTag());
+        style = captionstyle::rebuilt(style, window.declaredStyle(), window.caption().isEmpty());
     }
     window.setStyleWord(style);
     window.setWindowFlags(captionstyle::windowFlags(style));

@@ -113,15 +113,17 @@ AboutWindow::AboutWindow(Application& app)
     connect(control<ClickableLabel>("Label5"), &ClickableLabel::clicked, this,
             [this] { writeMail(); });
     auto* ok = control<QPushButton>("Command1");
-    connect(ok, &QPushButton::clicked, this, [this] {
-        navigation::showInsteadOf(this->app().windows().Form1(), *this);
-        this->app().windows().release(*this);
-    });
+    connect(ok, &QPushButton::clicked, this, [this] { leave(); });
     // Escape leaves the window as "OK" does, as in a dialog.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ok,
             &QPushButton::click);
 
     load();
+}
+
+void AboutWindow::leave() {
+    navigation::showInsteadOf(app().windows().Form1(), *this);
+    app().windows().release(*this);
 }
 
 void AboutWindow::load() {

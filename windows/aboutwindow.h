@@ -11,6 +11,9 @@ class AboutWindow : public BorderlessWindow {
 public:
     explicit AboutWindow(Application& app);
 
+protected:
+    void leave() override;
+
 private:
     void load();
     void openLink(const char* label);

@@ -200,14 +200,17 @@ MainWindow::MainWindow(Application& app)
                                        helpPagePath(services().programFolder), QString(), QString(),
                                        Shell::ShowNormal);
     });
-    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this,
-            [this] { this->app().endProgram(); });
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, [this] { leave(); });
     connect(control<ClickableLabel>("Label87"), &ClickableLabel::clicked, this,
             [this] { navigation::showInsteadOf(this->app().windows().Form3(), *this); });
     connect(control<QPushButton>("Command6"), &QPushButton::clicked, this,
             [this] { navigation::showInsteadOf(this->app().windows().Form2(), *this); });
 
     load();
+}
+
+void MainWindow::leave() {
+    app().endProgram();
 }
 
 void MainWindow::load() {

@@ -13,6 +13,9 @@ class MainWindow : public BorderlessWindow {
 public:
     explicit MainWindow(Application& app);
 
+protected:
+    void leave() override;
+
 private:
     void load();
     void lookUp();

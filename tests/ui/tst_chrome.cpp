@@ -6,6 +6,8 @@
 #include "app/twips.h"
 
 #include <QLabel>
+#include <QSignalSpy>
+#include <QWindow>
 
 using namespace captionstyle;
 
@@ -20,6 +22,8 @@ private slots:
     void styleWordIsStrippedAndRebuilt();
     void loadedWindowsHaveNoTitleBarButKeepTheirCaption_data();
     void loadedWindowsHaveNoTitleBarButKeepTheirCaption();
+    void desktopCloseTakesTheWindowsOwnWayOut_data();
+    void desktopCloseTakesTheWindowsOwnWayOut();
     void onlyTheLeftButtonDrags_data();
     void onlyTheLeftButtonDrags();
     void marksFollowTheRightEdge_data();
@@ -83,15 +87,21 @@ void TestChrome::loadedWindowsHaveNoTitleBarButKeepTheirCaption_data() {
     QTest::addColumn<quint32>("style");
     QTest::newRow("main") << u"Form1"_qs << u"алкоголь"_qs << 0x060A0000u;
     QTest::newRow("About") << u"Form2"_qs << u"Form2"_qs << 0x060B0000u;
+    QTest::newRow("calculator") << u"Form3"_qs << u"Form3"_qs << 0x060A0000u;
 }
 
 void TestChrome::loadedWindowsHaveNoTitleBarButKeepTheirCaption() {
     QFETCH(QString, form);
     if (form == u"Form2"_qs)
         openAbout();
+    if (form == u"Form3"_qs)
+        TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs));
     auto* w = qobject_cast<BorderlessWindow*>(t->window(form));
     QVERIFY(w);
-    QTEST(w->windowTitle(), "caption");
+    QTEST(w->caption(), "caption");
+    // The desktop (task bar, switcher, screen reader) sees the visible title, never "Form2".
+    QCOMPARE(w->windowTitle(), u"алкоголь"_qs);
+    QCOMPARE(w->windowHandle()->title(), u"алкоголь"_qs);
     QTEST(w->styleWord(), "style");
     QVERIFY(w->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(!w->windowFlags().testFlag(Qt::WindowTitleHint));
@@ -100,12 +110,43 @@ void TestChrome::loadedWindowsHaveNoTitleBarButKeepTheirCaption() {
     // The pair of calls leaves the outer rectangle as it was.
     const QRect outer = w->frameGeometry();
     SetCaptionStyle(*w, false);
-    QCOMPARE(w->windowTitle(), QString());
+    QCOMPARE(w->caption(), QString());
+    QCOMPARE(w->windowTitle(), u"алкоголь"_qs);
     SetCaptionStyle(*w, true);
     QCOMPARE(w->frameGeometry(), outer);
-    QTEST(w->windowTitle(), "caption");
+    QTEST(w->caption(), "caption");
+    QCOMPARE(w->windowTitle(), u"алкоголь"_qs);
     QVERIFY(w->isVisible());
     QCOMPARE(t->control<QLabel>(form, u"Label1"_qs)->text(), u"алкоголь"_qs);
+}
+
+void TestChrome::desktopCloseTakesTheWindowsOwnWayOut_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("main: as Выход") << u"Form1"_qs << true;
+    QTest::newRow("About: as OK") << u"Form2"_qs << false;
+    QTest::newRow("calculator: as Закрыть") << u"Form3"_qs << false;
+}
+
+void TestChrome::desktopCloseTakesTheWindowsOwnWayOut() {
+    QFETCH(QString, form);
+    QFETCH(bool, ends);
+    if (form == u"Form2"_qs)
+        openAbout();
+    if (form == u"Form3"_qs)
+        TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs));
+    QWidget* w = t->window(form);
+    QVERIFY(w && w->isVisible());
+    QSignalSpy ended(&t->app(), &Application::ended);
+
+    // What Alt+F4 or the task bar's "Close" delivers.
+    w->close();
+    TestApplication::settle();
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+    if (!ends) {
+        QCOMPARE(t->window(form), nullptr);
+        QVERIFY(t->window(u"Form1"_qs)->isVisible());
+    }
 }
 
 void TestChrome::onlyTheLeftButtonDrags_data() {

@@ -215,7 +215,26 @@ void TestMainWindow::minimiseMarkMinimisesOnlyThisWindow() {
     TestApplication::click(c("Picture1_1"));
     QVERIFY(main()->isMinimized());
     QVERIFY(!t->app().hasEnded());
+    main()->showNormal();
+
+    // With a second window open, its mark leaves the main window exactly as it was.
+    TestApplication::click(c("Label87"));
+    QWidget* calculator = t->window(u"Form3"_qs);
+    QVERIFY(calculator && calculator->isVisible());
+    QVERIFY(!main()->isVisible());
+    TestApplication::click(t->control(u"Form3"_qs, u"Picture1_1"_qs));
+    QVERIFY(calculator->isMinimized());
+    QVERIFY(!main()->isMinimized());
+    QVERIFY(!main()->isVisible());
+    QVERIFY(!t->app().hasEnded());
+
+    // Back on the main window, a right click on its mark does nothing.
+    TestApplication::click(t->control(u"Form3"_qs, u"Command2"_qs));
+    TestApplication::settle();
+    QVERIFY(main()->isVisible());
     TestApplication::click(c("Picture1_1"), Qt::RightButton);
+    QVERIFY(!main()->isMinimized());
+    QVERIFY(main()->isVisible());
 }
 
 void TestMainWindow::stillLifeFramesFollowTheChain() {

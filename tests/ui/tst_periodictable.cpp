@@ -26,6 +26,7 @@ private slots:
     void reopensAtTheTopLeftWithAnEmptyDescription();
     void closeBoxDropsTheInstance();
     void openingWhileOpenShowsTheSameInstance();
+    void desktopCloseOfTheCalculatorKeepsAWindowInSight();
     void pickAfterCloseFillsTheCalculatorShownNext();
     void placesOutsideTheCellsDoNothing_data();
     void placesOutsideTheCellsDoNothing();
@@ -215,6 +216,21 @@ void TestPeriodicTable::openingWhileOpenShowsTheSameInstance() {
     // No second load step: neither the joke nor the place is reset.
     QCOMPARE(description(), u"От крепости даже челюсти сводит"_qs);
     QCOMPARE(w->pos(), QPoint(50, 60));
+}
+
+void TestPeriodicTable::desktopCloseOfTheCalculatorKeepsAWindowInSight() {
+    openCalculator();
+    QWidget* w = openTable();
+    calculator()->close(); // Alt+F4 on the calculator
+    TestApplication::settle();
+    QCOMPARE(calculator(), nullptr);
+    QVERIFY(t->window(u"Form1"_qs)->isVisible());
+
+    clickCell(w, u"Label54"_qs);
+    TestApplication::settle();
+    QCOMPARE(table(), nullptr);
+    QVERIFY(t->window(u"Form1"_qs)->isVisible());
+    QVERIFY(!t->app().hasEnded());
 }
 
 void TestPeriodicTable::pickAfterCloseFillsTheCalculatorShownNext() {
