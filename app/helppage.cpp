@@ -1,5 +1,7 @@
 #include "helppage.h"
 
+#include "settings/settingslocation.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,14 +9,16 @@
 // the install layout, so a changed layout needs no change here.
 
 QString installedDataFolder(const QString& programFolder) {
-    return QDir::cleanPath(programFolder + u'/' + QStringLiteral(PROMILLE_DATA_FROM_BIN));
+    return QDir::cleanPath(joinedPath(programFolder, QStringLiteral(PROMILLE_DATA_FROM_BIN)));
 }
 
 QString helpPagePath(const QString& programFolder) {
-    const QString beside = programFolder + QStringLiteral("/vodka.htm");
+    // A program in "/" must not give "//vodka.htm", which a URL reads as a host name.
+    const QString beside = joinedPath(programFolder, QStringLiteral("vodka.htm"));
     if (QFileInfo(beside).isFile())
         return beside;
-    const QString installed = installedDataFolder(programFolder) + QStringLiteral("/vodka.htm");
+    const QString installed =
+        joinedPath(installedDataFolder(programFolder), QStringLiteral("vodka.htm"));
     if (QFileInfo(installed).isFile())
         return installed;
     return beside;

@@ -9,5 +9,9 @@
 // "<userConfigHome>/promille/vux.ini". The folder paths are kept as given.
 QString settingsFilePath(const QString& programFolder, const QString& userConfigHome);
 
+// The folder and the name joined with one '/', also when the folder is the root "/" or ends
+// with a separator of its own.
+QString joinedPath(const QString& folder, const QString& name);
+
 // $XDG_CONFIG_HOME when it is set to an absolute path, otherwise ~/.config.
 QString defaultUserConfigHome();
