@@ -1,0 +1,58 @@
+#include "calculatorhandover.h"
+
+#include "drinkcatalogue.h"
+
+#include "calc/numbertext.h"
+
+#include <cmath>
+
+namespace {
+
+std::optional<double> readable(const QString& text) {
+    if (!numbertext::isNumber(text))
+        return std::nullopt;
+    try {
+        const double value = numbertext::readDouble(text);
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// The first listed drink of that strength, as the calculator's list would have shown it.
+QString drinkNamed(const QString& strength) {
+    for (const CatalogueDrink& d : drinkcatalogue::all())
+        if (d.strength == strength.trimmed())
+            return d.name;
+    return drinkcatalogue::ownDrink();
+}
+
+} // namespace
+
+CalculatorHandover handOver(const CalculatorInputs& in, const QDateTime& now) {
+    CalculatorHandover out;
+    out.sex = in.sex;
+    out.mass = in.mass.trimmed();
+
+    if (const auto rate = readable(in.rate); rate && *rate > 0) {
+        out.rate = in.rate.trimmed();
+        out.slowestRate = *rate < 0.1 ? out.rate : QStringLiteral("0,1");
+        out.fastestRate = *rate > 0.16 ? out.rate : QStringLiteral("0,16");
+    }
+
+    if (in.reverse || in.grams.trimmed().isEmpty())
+        return out;
+    // Hours that cannot be read, or lie in the future, put the drink at now.
+    const auto hours = readable(in.hours);
+    const qint64 seconds =
+        hours && *hours > 0 && *hours < 24 * 14 ? qRound64(*hours * 3600) : qint64(0);
+    const QDateTime start = now.addSecs(-seconds);
+    DrinkEntry entry;
+    entry.date = start.date();
+    entry.time = start.time().toString(QStringLiteral("HH:mm"));
+    entry.drink = drinkNamed(in.strength);
+    entry.grams = in.grams.trimmed();
+    entry.strength = in.strength.trimmed();
+    out.drink = entry;
+    return out;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The drinks the forecast offers by name: the program's list of 16, then every drink of the
+// periodic table that the list does not already name. Picking one fills in its strength.
+struct CatalogueDrink {
+    QString name;     // as listed: "Водка 40%", "Абсент"
+    QString strength; // decimal text, as the strength field takes it
+};
+
+namespace drinkcatalogue {
+
+const QList<CatalogueDrink>& all();
+
+// The entry for a drink typed by hand.
+QString ownDrink(); // "свой"
+
+// The strength of a listed drink, or empty for "свой" and unknown names.
+QString strengthOf(const QString& name);
+
+} // namespace drinkcatalogue

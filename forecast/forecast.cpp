@@ -1,0 +1,202 @@
+#include "forecast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr qint64 MinuteMs = 60 * 1000;
+// Input spread over less than this counts as taken at once: a shorter span would be lost
+// between two minutes of floating-point time.
+constexpr double InstantMinutes = 1e-3;
+
+double notBelowZero(double x) {
+    return x > 0 ? x : 0.0;
+}
+
+QDateTime toTheMinute(const QDateTime& t) {
+    return t.addMSecs(-(t.time().second() * 1000 + t.time().msec()));
+}
+
+bool usable(const Drink& d) {
+    return d.start.isValid() && !std::isnan(d.grams) && !std::isnan(d.strength) &&
+           !std::isnan(d.durationMinutes);
+}
+
+Drink clamped(Drink d) {
+    d.start = toTheMinute(d.start);
+    d.grams = std::clamp(d.grams, 0.0, Forecast::MaxGrams);
+    d.strength = std::clamp(d.strength, 0.0, 100.0);
+    d.durationMinutes = std::clamp(d.durationMinutes, 0.0, Forecast::MaxDrinkingMinutes);
+    return d;
+}
+} // namespace
+
+Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, const BodyModel& model,
+                           const ForecastParams& params) {
+    Forecast f;
+    if (std::isnan(person.massKg))
+        return f;
+    Person body = person;
+    body.massKg = std::clamp(person.massKg, MinBodyMassKg, MaxBodyMassKg);
+    const double r = model.reductionFactor(body);
+    if (!std::isfinite(r) || r <= 0)
+        return f;
+
+    QList<Drink> list;
+    for (const Drink& d : drinks)
+        if (usable(d))
+            list.append(clamped(d));
+    if (list.isEmpty())
+        return f;
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Drink& a, const Drink& b) { return a.start < b.start; });
+
+    f.m_start = list.front().start;
+    const qint64 startMs = f.m_start.toMSecsSinceEpoch();
+    const qint64 lastStart = (list.back().start.toMSecsSinceEpoch() - startMs) / MinuteMs;
+    if (lastStart > qint64(MaxSpanDays) * 24 * 60)
+        return Forecast();
+    const qsizetype horizon = lastStart + qint64(HorizonHours) * 60;
+
+    f.m_params = params.sanitized();
+    f.m_reductionFactor = r;
+    const double toPromille = (1 - f.m_params.deficit) / (r * body.massKg);
+
+    // Doses land on the minute they are taken; spread input is split by overlap with each
+    // minute. Input always ends within a day and three hours of its start, well before the
+    // horizon.
+    QList<double> doses(horizon + 1, 0.0);
+    QList<double> inflow(horizon + 1, 0.0);
+    double inputEnd = 0;
+    for (const Drink& d : list) {
+        const qint64 at = (d.start.toMSecsSinceEpoch() - startMs) / MinuteMs;
+        const double promille = d.ethanolGrams() * toPromille;
+        const double span = d.durationMinutes + f.m_params.absorptionMinutes;
+        if (span < InstantMinutes) {
+            doses[at] += promille;
+            inputEnd = std::max(inputEnd, double(at));
+            continue;
+        }
+        const double until = double(at) + span;
+        for (qsizetype m = at; double(m) < until; ++m)
+            inflow[m] += promille * (std::min(double(m + 1), until) - double(m)) / span;
+        inputEnd = std::max(inputEnd, until);
+    }
+    const qsizetype inputDone = qsizetype(std::ceil(inputEnd));
+
+    Curve* curves[] = {&f.m_central, &f.m_slow, &f.m_fast};
+    f.m_central.rate = f.m_params.rate;
+    f.m_slow.rate = f.m_params.slowestRate;
+    f.m_fast.rate = f.m_params.fastestRate;
+    for (Curve* c : curves) {
+        c->level.reserve(horizon + 1);
+        c->level.append(doses[0]);
+    }
+    qsizetype m = 0;
+    // The slow curve is the highest: once it is back at 0 with no input left, all are.
+    while (!(m >= inputDone && f.m_slow.level.back() == 0) && m < horizon) {
+        ++m;
+        for (Curve* c : curves)
+            c->level.append(notBelowZero(c->level.back() + inflow[m - 1] - c->rate / 60) +
+                            doses[m]);
+    }
+    f.m_reachesHorizon = f.m_slow.level.back() > 0;
+    inflow.resize(m + 1);
+    f.m_inflow = std::move(inflow);
+    return f;
+}
+
+QDateTime Forecast::timeAtMinute(double minutes) const {
+    // Beyond any calendar a person reads, but still a finite QDateTime.
+    minutes = std::min(minutes, 1e11);
+    return m_start.addMSecs(qRound64(minutes * MinuteMs));
+}
+
+double Forecast::levelAt(const Curve& curve, double minutes) const {
+    const qsizetype last = curve.level.size() - 1;
+    if (minutes >= double(last))
+        return notBelowZero(curve.level[last] - curve.rate / 60 * (minutes - double(last)));
+    const auto m = qsizetype(std::floor(minutes));
+    const double s = minutes - double(m);
+    if (s == 0)
+        return curve.level[m];
+    return notBelowZero(curve.level[m] + (m_inflow[m] - curve.rate / 60) * s);
+}
+
+LevelRange Forecast::levelAt(const QDateTime& moment) const {
+    if (isEmpty() || !moment.isValid())
+        return {};
+    const double minutes = double(m_start.msecsTo(moment)) / MinuteMs;
+    if (minutes < 0)
+        return {};
+    return {levelAt(m_central, minutes), levelAt(m_fast, minutes), levelAt(m_slow, minutes)};
+}
+
+double Forecast::fallsTo(const Curve& curve, double level) const {
+    qsizetype i = curve.level.size() - 1;
+    while (i >= 0 && !(curve.level[i] > level))
+        --i;
+    if (i < 0)
+        return 0;
+    const double from = curve.level[i];
+    if (i == curve.level.size() - 1)
+        return double(i) + (from - level) / (curve.rate / 60);
+    // The path of minute i runs linearly from `from` towards `to` (before clamping and before
+    // the doses of the next minute, which cannot lift it above `level`: i is the last minute
+    // above it). So to < level < from.
+    const double to = from + m_inflow[i] - curve.rate / 60;
+    return double(i) + (from - level) / (from - to);
+}
+
+std::optional<TimeRange> Forecast::fallsTo(double level) const {
+    if (isEmpty())
+        return std::nullopt;
+    if (!(level > 0))
+        level = 0;
+    const auto above = [level](double x) { return x > level; };
+    if (std::none_of(m_slow.level.cbegin(), m_slow.level.cend(), above))
+        return std::nullopt;
+    return TimeRange{timeAtMinute(fallsTo(m_central, level)), timeAtMinute(fallsTo(m_fast, level)),
+                     timeAtMinute(fallsTo(m_slow, level))};
+}
+
+Peak Forecast::peak() const {
+    if (isEmpty())
+        return {};
+    const auto top = [](const Curve& c) {
+        return std::max_element(c.level.cbegin(), c.level.cend()) - c.level.cbegin();
+    };
+    const qsizetype central = top(m_central);
+    const qsizetype fast = top(m_fast);
+    const qsizetype slow = top(m_slow);
+    Peak p;
+    p.level = {m_central.level[central], m_fast.level[fast], m_slow.level[slow]};
+    // Faster elimination ends a rise sooner, so the fast curve peaks first; min and max keep
+    // the band ordered whatever the drinks.
+    p.time = {timeAt(central), timeAt(std::min({central, fast, slow})),
+              timeAt(std::max({central, fast, slow}))};
+    return p;
+}
+
+QDateTime Forecast::occurrenceOf(QTime clock) const {
+    if (isEmpty() || !clock.isValid())
+        return {};
+    QDateTime moment = m_start;
+    moment.setTime(QTime(clock.hour(), clock.minute()));
+    if (moment < m_start)
+        moment = moment.addDays(1);
+    return moment;
+}
+
+PlannedCheck Forecast::check(QTime clock, double limit) const {
+    PlannedCheck result;
+    result.moment = occurrenceOf(clock);
+    result.level = levelAt(result.moment);
+    if (result.level.highest <= limit)
+        result.verdict = Verdict::Below;
+    else if (result.level.lowest > limit)
+        result.verdict = Verdict::Above;
+    else
+        result.verdict = Verdict::Uncertain;
+    return result;
+}

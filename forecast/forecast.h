@@ -1,0 +1,96 @@
+#pragma once
+
+#include "bodymodel.h"
+#include "drink.h"
+#include "forecastparams.h"
+#include "levelrange.h"
+#include "peak.h"
+#include "person.h"
+#include "plannedcheck.h"
+#include "timerange.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QTime>
+
+#include <optional>
+
+// The blood level over time for a list of drinks, in promille (g/l), on a one-minute grid from
+// the first drink's start. Three curves share the grid: the central rate, the slowest rate (the
+// highest curve, the worst case) and the fastest (the lowest, the best case); at every minute
+// fast ≤ central ≤ slow.
+//
+// Each drink's ethanol, less the resorption deficit, enters the blood at a constant rate over
+// its drinking time plus the absorption time, or all at once when both are 0. Elimination is
+// zero-order, acts on the total and only while the level is above 0, so time spent sober is
+// never credited against a later drink. Step per minute:
+//   level[m] = max(0, level[m−1] + inflow during (m−1, m] − β/60) + doses at m
+// which is exact for drinks taken at once. Within a minute the level moves linearly, and after
+// the last point only elimination remains, so every answer is read from the exact path rather
+// than rounded to the grid.
+class Forecast {
+public:
+    static constexpr int HorizonHours = 72; // the grid stops this long after the last drink
+    static constexpr int MaxSpanDays = 14;  // drinks further apart are refused
+    static constexpr double MinBodyMassKg = 20;
+    static constexpr double MaxBodyMassKg = 300;
+    static constexpr double MaxGrams = 5000;
+    static constexpr double MaxDrinkingMinutes = 1440;
+
+    Forecast() = default; // empty: no drinks
+
+    // Out-of-range values are clamped; a drink without a valid start or with a value that is
+    // not a number is left out; an unusable body (mass not a number, no positive reduction
+    // factor) or drinks spread over more than MaxSpanDays give an empty forecast.
+    static Forecast compute(const QList<Drink>& drinks, const Person& person,
+                            const BodyModel& model = BodyModel::widmark(),
+                            const ForecastParams& params = {});
+
+    bool isEmpty() const { return m_central.level.isEmpty(); }
+    QDateTime start() const { return m_start; } // the first drink's start, to the minute
+    QDateTime end() const { return timeAt(pointCount() - 1); }
+    qsizetype pointCount() const { return m_central.level.size(); }
+    QDateTime timeAt(qsizetype index) const { return m_start.addSecs(60 * index); }
+    // The grid was cut at the horizon with alcohol still in the blood; answers past the end
+    // still hold, as only elimination remains there.
+    bool reachesHorizon() const { return m_reachesHorizon; }
+    double reductionFactor() const { return m_reductionFactor; }
+    const ForecastParams& params() const { return m_params; } // as used: sanitized
+
+    const QList<double>& centralCurve() const { return m_central.level; }
+    const QList<double>& slowCurve() const { return m_slow.level; } // slowest rate: highest
+    const QList<double>& fastCurve() const { return m_fast.level; } // fastest rate: lowest
+
+    Peak peak() const;
+
+    // When the level falls to or below `level` and stays there. A curve that never exceeds it
+    // counts from the start; nothing if even the slow curve never exceeds it.
+    std::optional<TimeRange> fallsTo(double level) const;
+    std::optional<TimeRange> soberAt() const { return fallsTo(0); }
+
+    // 0 before the first drink.
+    LevelRange levelAt(const QDateTime& moment) const;
+
+    // The first time the clock shows `clock` at or after the first drink's start.
+    QDateTime occurrenceOf(QTime clock) const;
+    PlannedCheck check(QTime clock, double limit) const;
+
+private:
+    struct Curve {
+        double rate = 0; // promille per hour
+        QList<double> level;
+    };
+
+    double levelAt(const Curve& curve, double minutes) const;
+    double fallsTo(const Curve& curve, double level) const;
+    QDateTime timeAtMinute(double minutes) const;
+
+    QDateTime m_start;
+    Curve m_central;
+    Curve m_slow;
+    Curve m_fast;
+    QList<double> m_inflow; // promille entering during (m, m+1]
+    ForecastParams m_params;
+    double m_reductionFactor = 0;
+    bool m_reachesHorizon = false;
+};

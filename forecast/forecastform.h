@@ -1,0 +1,61 @@
+#pragma once
+
+#include "checked.h"
+#include "drink.h"
+#include "forecast.h"
+#include "forecastparams.h"
+#include "person.h"
+#include "ratecheck.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+// The forecast window's fields as typed, read and checked in one place. The window shows the
+// problems beside their fields; a forecast exists only when nothing is wrong, so no answer is
+// ever computed from a half-read form.
+struct DrinkEntry {
+    QDate date;
+    QString time; // ЧЧ:ММ
+    QString drink;
+    QString grams;
+    QString strength;
+    QString duration = QStringLiteral("0");
+};
+
+struct DrinkEntryCheck {
+    std::optional<Drink> drink;
+    QString time, grams, strength, duration; // the problems, empty where the field is right
+
+    bool ok() const { return drink.has_value(); }
+};
+
+DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry);
+
+struct ForecastForm {
+    QList<DrinkEntry> drinks;
+    Sex sex = Sex::Male;
+    QString mass;
+    QString slowestRate = QStringLiteral("0,1");
+    QString rate = QStringLiteral("0,13");
+    QString fastestRate = QStringLiteral("0,16");
+    QString deficit = QStringLiteral("0");    // percent
+    QString absorption = QStringLiteral("0"); // minutes
+    QString planned = QStringLiteral("08:00");
+};
+
+struct ForecastFormCheck {
+    QList<DrinkEntryCheck> drinks;
+    QString mass, slowestRate, rate, fastestRate, deficit, absorption, planned; // problems
+    std::optional<QTime> plannedTime;
+    std::optional<Forecast> forecast; // only when every field is right
+
+    bool ok() const { return forecast.has_value(); }
+    // The rows whose fields need a look, counted from 0.
+    QList<int> badRows() const;
+};
+
+ForecastFormCheck checkForecastForm(const ForecastForm& form);

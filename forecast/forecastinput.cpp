@@ -1,0 +1,114 @@
+#include "forecastinput.h"
+
+#include "calc/arithmeticerror.h"
+#include "calc/conversionerror.h"
+#include "calc/numbertext.h"
+
+namespace forecastinput {
+
+namespace {
+
+enum class Lower { Inclusive, Exclusive };
+
+QString numberText(double x) {
+    return numbertext::decimalText(x);
+}
+
+// `rangeText` is also the answer for numbers too large to read: they are out of range too.
+Checked<double> number(const QString& text, double low, Lower lower, double high) {
+    const QString rangeText =
+        lower == Lower::Inclusive
+            ? QStringLiteral("от ") + numberText(low) + QStringLiteral(" до ") + numberText(high)
+            : QStringLiteral("больше ") + numberText(low) + QStringLiteral(", не больше ") +
+                  numberText(high);
+    if (text.trimmed().isEmpty())
+        return Checked<double>::fail(QStringLiteral("введите число"));
+    double value = 0;
+    try {
+        value = numbertext::readDouble(text) + 0.0; // no "-0" past this point
+    } catch (const ConversionError&) {
+        return Checked<double>::fail(QStringLiteral("не число"));
+    } catch (const ArithmeticError&) {
+        return Checked<double>::fail(rangeText);
+    }
+    const bool aboveLow = lower == Lower::Inclusive ? value >= low : value > low;
+    if (!aboveLow || value > high)
+        return Checked<double>::fail(rangeText);
+    return Checked<double>::ok(value);
+}
+
+bool isDigits(QStringView s) {
+    for (QChar c : s)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !s.isEmpty();
+}
+
+} // namespace
+
+Checked<QTime> clockTime(const QString& text) {
+    const QStringView s = QStringView(text).trimmed();
+    const qsizetype colon = s.indexOf(u':');
+    const QStringView hours = colon < 0 ? QStringView() : s.left(colon);
+    const QStringView minutes = colon < 0 ? QStringView() : s.mid(colon + 1);
+    if (!isDigits(hours) || hours.size() > 2 || !isDigits(minutes) || minutes.size() != 2)
+        return Checked<QTime>::fail(QStringLiteral("время как ЧЧ:ММ"));
+    const int h = hours.toInt();
+    const int m = minutes.toInt();
+    if (h > 23 || m > 59)
+        return Checked<QTime>::fail(QStringLiteral("от 00:00 до 23:59"));
+    return Checked<QTime>::ok(QTime(h, m));
+}
+
+Checked<double> strength(const QString& text) {
+    return number(text, 0, Lower::Exclusive, 100);
+}
+
+Checked<double> drinkGrams(const QString& text) {
+    return number(text, 0, Lower::Exclusive, 5000);
+}
+
+Checked<double> bodyMass(const QString& text) {
+    return number(text, 20, Lower::Inclusive, 300);
+}
+
+Checked<double> drinkingMinutes(const QString& text) {
+    return number(text, 0, Lower::Inclusive, 1440);
+}
+
+Checked<double> deficit(const QString& percentText) {
+    Checked<double> percent = number(percentText, 0, Lower::Inclusive, 30);
+    if (percent.value)
+        *percent.value /= 100;
+    return percent;
+}
+
+Checked<double> absorptionMinutes(const QString& text) {
+    return number(text, 0, Lower::Inclusive, 180);
+}
+
+RateCheck rates(const QString& slowest, const QString& central, const QString& fastest,
+                const ForecastParams& base) {
+    const std::pair<RateField, const QString*> fields[] = {{RateField::Slowest, &slowest},
+                                                           {RateField::Central, &central},
+                                                           {RateField::Fastest, &fastest}};
+    double values[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const Checked<double> rate =
+            number(*fields[i].second, 0, Lower::Exclusive, ForecastParams::MaxRate);
+        if (!rate.value)
+            return {std::nullopt, fields[i].first, rate.problem};
+        values[i] = *rate.value;
+    }
+    if (values[0] > values[1])
+        return {std::nullopt, RateField::Slowest, QStringLiteral("не больше средней скорости")};
+    if (values[1] > values[2])
+        return {std::nullopt, RateField::Fastest, QStringLiteral("не меньше средней скорости")};
+    ForecastParams params = base;
+    params.slowestRate = values[0];
+    params.rate = values[1];
+    params.fastestRate = values[2];
+    return {params, RateField::Central, {}};
+}
+
+} // namespace forecastinput

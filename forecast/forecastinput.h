@@ -1,0 +1,27 @@
+#pragma once
+
+#include "checked.h"
+#include "forecastparams.h"
+#include "ratecheck.h"
+
+#include <QString>
+#include <QTime>
+
+// Reading the forecast window's fields. Numbers follow the program's one reading rule (the
+// comma is the only decimal separator); a problem comes back as a short Russian text.
+namespace forecastinput {
+
+Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23:59
+Checked<double> strength(const QString& text);          // percent, 0 < S ≤ 100
+Checked<double> drinkGrams(const QString& text);        // 0 < V ≤ 5000
+Checked<double> bodyMass(const QString& text);          // kilograms, 20…300
+Checked<double> drinkingMinutes(const QString& text);   // 0…1440
+Checked<double> deficit(const QString& percentText);    // 0…30 %, returned as a share 0…0,3
+Checked<double> absorptionMinutes(const QString& text); // 0…180
+
+// 0 < slowest ≤ central ≤ fastest ≤ 0,5. The first field in that order that is wrong is named;
+// `base` supplies the other parameters.
+RateCheck rates(const QString& slowest, const QString& central, const QString& fastest,
+                const ForecastParams& base = {});
+
+} // namespace forecastinput

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "forecast.h"
+#include "limit.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QStringList>
+#include <QTime>
+
+#include <optional>
+
+// The forecast as plain Russian lines: the window lists them and a screen reader reads them.
+namespace forecastsummary {
+
+// Peak, the legal limit, when below it, when sober, the planned time if any, and always a
+// closing warning.
+QStringList lines(const Forecast& forecast, const Limit& limit,
+                  std::optional<QTime> planned = std::nullopt);
+
+// "Сейчас (22:00): 0,45 ‰ (0,42–0,48 ‰)": the level at the moment the window shows.
+QString nowLine(const Forecast& forecast, const QDateTime& now);
+
+// "0,58": promille to two decimals with a comma.
+QString levelText(double value);
+
+// "00:29", or "00:29, 9 декабря" when the minute falls on another day than `firstDay`.
+// Rounded to the nearest minute.
+QString clockText(const QDateTime& moment, QDate firstDay);
+
+} // namespace forecastsummary

@@ -1,0 +1,198 @@
+#include "forecast/calculatorhandover.h"
+#include "forecast/drinkcatalogue.h"
+#include "forecast/forecastform.h"
+
+#include "calc/numbertext.h"
+#include "table/drinklist.h"
+
+#include <QSet>
+#include <QTest>
+
+// The forecast window's form: what it takes over from the calculator, and when a forecast may
+// be made from what is typed.
+class TestForecastForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void catalogueListsTheProgramsDrinksFirst();
+    void handOverPlacesTheDrinkHoursBeforeNow_data();
+    void handOverPlacesTheDrinkHoursBeforeNow();
+    void handOverWidensTheBandAroundItsRate_data();
+    void handOverWidensTheBandAroundItsRate();
+    void oneBadFieldMeansNoForecast_data();
+    void oneBadFieldMeansNoForecast();
+    void goodFormGivesTheForecastOfItsDrinks();
+};
+
+namespace {
+const QDateTime Now(QDate(2026, 12, 8), QTime(22, 0, 30));
+
+ForecastForm goodForm() {
+    ForecastForm form;
+    form.mass = u"80"_qs;
+    form.drinks.append(
+        {QDate(2026, 12, 8), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs, u"0"_qs});
+    return form;
+}
+} // namespace
+
+void TestForecastForm::catalogueListsTheProgramsDrinksFirst() {
+    const QList<CatalogueDrink>& all = drinkcatalogue::all();
+    const QStringList list = drinks::items();
+    QVERIFY(all.size() > list.size());
+    QSet<QString> names;
+    for (int i = 0; i < all.size(); ++i) {
+        if (i < list.size())
+            QCOMPARE(all[i].name, list[i]);
+        QVERIFY2(!names.contains(all[i].name), qPrintable(all[i].name));
+        names.insert(all[i].name);
+        // Every strength is one the strength field takes.
+        const double s = numbertext::readDouble(all[i].strength);
+        QVERIFY2(s > 0 && s <= 100, qPrintable(all[i].name));
+        QVERIFY(all[i].name.endsWith(all[i].strength + u'%'));
+        QVERIFY(all[i].name.front().isUpper());
+    }
+    QCOMPARE(drinkcatalogue::strengthOf(u"Водка 40%"_qs), u"40"_qs);
+    QCOMPARE(drinkcatalogue::strengthOf(drinkcatalogue::ownDrink()), QString());
+}
+
+void TestForecastForm::handOverPlacesTheDrinkHoursBeforeNow_data() {
+    QTest::addColumn<bool>("reverse");
+    QTest::addColumn<QString>("grams");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QString>("hours");
+    QTest::addColumn<bool>("hasDrink");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("drink");
+    QTest::newRow("an hour ago") << false << u"100"_qs << u"40"_qs << u"1"_qs << true << u"21:00"_qs
+                                 << u"Водка 40%"_qs;
+    QTest::newRow("22,5 h: the evening before")
+        << false << u"0,5"_qs << u"5"_qs << u"22,5"_qs << true << u"23:30"_qs << u"Пиво 5%"_qs;
+    QTest::newRow("no hours: now")
+        << false << u"100"_qs << u"40"_qs << QString() << true << u"22:00"_qs << u"Водка 40%"_qs;
+    QTest::newRow("unreadable hours: now")
+        << false << u"100"_qs << u"40"_qs << u"1.5"_qs << true << u"22:00"_qs << u"Водка 40%"_qs;
+    QTest::newRow("strength of no listed drink")
+        << false << u"100"_qs << u"13,5"_qs << u"0"_qs << true << u"22:00"_qs << u"свой"_qs;
+    QTest::newRow("no amount") << false << QString() << u"40"_qs << u"1"_qs << false << QString()
+                               << QString();
+    QTest::newRow("reverse mode: promille, not grams")
+        << true << u"0,45"_qs << u"40"_qs << u"1"_qs << false << QString() << QString();
+}
+
+void TestForecastForm::handOverPlacesTheDrinkHoursBeforeNow() {
+    QFETCH(bool, reverse);
+    QFETCH(bool, hasDrink);
+    CalculatorInputs in;
+    in.reverse = reverse;
+    QFETCH(QString, grams);
+    in.grams = grams;
+    QFETCH(QString, strength);
+    in.strength = strength;
+    QFETCH(QString, hours);
+    in.hours = hours;
+    in.mass = u" 80 "_qs;
+    in.sex = Sex::Female;
+    const CalculatorHandover out = handOver(in, Now);
+    QCOMPARE(out.mass, u"80"_qs);
+    QCOMPARE(out.sex, Sex::Female);
+    QCOMPARE(out.drink.has_value(), hasDrink);
+    if (!hasDrink)
+        return;
+    QTEST(out.drink->time, "time");
+    QTEST(out.drink->drink, "drink");
+    QCOMPARE(out.drink->grams, grams);
+    QCOMPARE(out.drink->strength, strength);
+    QCOMPARE(out.drink->date, hours == u"22,5"_qs ? QDate(2026, 12, 7) : QDate(2026, 12, 8));
+}
+
+void TestForecastForm::handOverWidensTheBandAroundItsRate_data() {
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("slowest");
+    QTest::addColumn<QString>("fastest");
+    QTest::newRow("in the usual band") << u"0,13"_qs << u"0,1"_qs << u"0,16"_qs;
+    QTest::newRow("faster than the band") << u"0,2"_qs << u"0,1"_qs << u"0,2"_qs;
+    QTest::newRow("slower than the band") << u"0,05"_qs << u"0,05"_qs << u"0,16"_qs;
+    QTest::newRow("0: not taken") << u"0"_qs << QString() << QString();
+    QTest::newRow("not a number: not taken") << u"abc"_qs << QString() << QString();
+}
+
+void TestForecastForm::handOverWidensTheBandAroundItsRate() {
+    QFETCH(QString, rate);
+    CalculatorInputs in;
+    in.rate = rate;
+    const CalculatorHandover out = handOver(in, Now);
+    QTEST(out.slowestRate, "slowest");
+    QTEST(out.fastestRate, "fastest");
+    // Whatever is taken over passes the window's own band check.
+    if (!out.rate.isEmpty()) {
+        ForecastForm form = goodForm();
+        form.slowestRate = out.slowestRate;
+        form.rate = out.rate;
+        form.fastestRate = out.fastestRate;
+        QVERIFY(checkForecastForm(form).ok());
+    }
+}
+
+void TestForecastForm::oneBadFieldMeansNoForecast_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("time") << 0 << u"25:00"_qs;
+    QTest::newRow("grams") << 1 << u"abc"_qs;
+    QTest::newRow("strength") << 2 << u"0"_qs;
+    QTest::newRow("duration") << 3 << u"1441"_qs;
+    QTest::newRow("mass") << 4 << u"300,5"_qs;
+    QTest::newRow("deficit") << 5 << u"-1"_qs;
+    QTest::newRow("absorption") << 6 << u"1.0"_qs;
+    QTest::newRow("planner") << 7 << u"8"_qs;
+    QTest::newRow("central rate") << 8 << u"0,5001"_qs;
+}
+
+void TestForecastForm::oneBadFieldMeansNoForecast() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    ForecastForm form = goodForm();
+    form.drinks.append(form.drinks.first()); // the bad row is the second
+    DrinkEntry& row = form.drinks[1];
+    QString* targets[] = {&row.time,     &row.grams,       &row.strength, &row.duration, &form.mass,
+                          &form.deficit, &form.absorption, &form.planned, &form.rate};
+    *targets[field] = text;
+    const ForecastFormCheck check = checkForecastForm(form);
+    QVERIFY(!check.ok());
+    QVERIFY(!check.forecast);
+    const QString problems[] = {check.drinks[1].time,
+                                check.drinks[1].grams,
+                                check.drinks[1].strength,
+                                check.drinks[1].duration,
+                                check.mass,
+                                check.deficit,
+                                check.absorption,
+                                check.planned,
+                                check.rate};
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(problems[i].isEmpty(), i != field);
+    QCOMPARE(check.badRows(), field < 4 ? QList<int>{1} : QList<int>{});
+    QVERIFY(check.drinks[0].ok());
+}
+
+void TestForecastForm::goodFormGivesTheForecastOfItsDrinks() {
+    ForecastForm form = goodForm();
+    form.planned.clear(); // no question asked is no problem
+    ForecastFormCheck check = checkForecastForm(form);
+    QVERIFY(check.ok());
+    QVERIFY(!check.plannedTime);
+    QCOMPARE(check.forecast->start(), QDateTime(QDate(2026, 12, 8), QTime(21, 0)));
+    QVERIFY(qAbs(check.forecast->peak().level.central - 0.5837) < 0.0005);
+
+    // Women and a deficit: the same form, read the same way, answers differently.
+    form.sex = Sex::Female;
+    form.deficit = u"10"_qs;
+    form.planned = u"08:00"_qs;
+    check = checkForecastForm(form);
+    QVERIFY(check.ok());
+    QCOMPARE(check.plannedTime, QTime(8, 0));
+    QVERIFY(qAbs(check.forecast->peak().level.central - 0.7217 * 0.9) < 0.0005);
+}
+
+QTEST_GUILESS_MAIN(TestForecastForm)
+#include "tst_forecastform.moc"
