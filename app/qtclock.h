@@ -20,6 +20,7 @@ public:
 
     void timerEnabled(Timer& timer) override;
     void timerDisabled(Timer& timer) override;
+    QDateTime currentDateTime() const override { return QDateTime::currentDateTime(); }
 
     void hold();
     void release();

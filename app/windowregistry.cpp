@@ -4,6 +4,7 @@
 
 #include "windows/aboutwindow.h"
 #include "windows/calculatorwindow.h"
+#include "windows/forecastwindow.h"
 #include "windows/mainwindow.h"
 #include "windows/periodictablewindow.h"
 
@@ -36,9 +37,13 @@ PeriodicTableWindow& WindowRegistry::Form4() {
     return get(m_periodicTable);
 }
 
+ForecastWindow& WindowRegistry::Form5() {
+    return get(m_forecast);
+}
+
 QWidget* WindowRegistry::existing(const QString& formName) const {
     const QList<QWidget*> all{m_main.data(), m_about.data(), m_calculator.data(),
-                              m_periodicTable.data()};
+                              m_periodicTable.data(), m_forecast.data()};
     for (QWidget* w : all)
         if (w && w->objectName() == formName)
             return w;
@@ -62,13 +67,15 @@ void WindowRegistry::release(QWidget& window) {
         m_calculator.clear();
     if (&window == m_periodicTable.data())
         m_periodicTable.clear();
+    if (&window == m_forecast.data())
+        m_forecast.clear();
     // The release may come from one of the window's own handlers: delete it afterwards.
     window.deleteLater();
 }
 
 void WindowRegistry::closeAll() {
-    const QList<QWidget*> all{m_periodicTable.data(), m_about.data(), m_calculator.data(),
-                              m_main.data()};
+    const QList<QWidget*> all{m_forecast.data(), m_periodicTable.data(), m_about.data(),
+                              m_calculator.data(), m_main.data()};
     for (QWidget* w : all) {
         if (!w)
             continue;
@@ -79,5 +86,6 @@ void WindowRegistry::closeAll() {
     m_about.clear();
     m_calculator.clear();
     m_periodicTable.clear();
+    m_forecast.clear();
     m_main.clear();
 }

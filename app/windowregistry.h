@@ -5,6 +5,7 @@
 class Application;
 class AboutWindow;
 class CalculatorWindow;
+class ForecastWindow;
 class MainWindow;
 class PeriodicTableWindow;
 class QWidget;
@@ -21,6 +22,7 @@ public:
     AboutWindow& Form2();
     CalculatorWindow& Form3();
     PeriodicTableWindow& Form4();
+    ForecastWindow& Form5();
 
     // The current instance, or null; creates nothing.
     QWidget* existing(const QString& formName) const;
@@ -38,4 +40,5 @@ private:
     QPointer<AboutWindow> m_about;
     QPointer<CalculatorWindow> m_calculator;
     QPointer<PeriodicTableWindow> m_periodicTable;
+    QPointer<ForecastWindow> m_forecast;
 };

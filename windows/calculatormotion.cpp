@@ -1,18 +1,23 @@
-// The calculator's drink list that rolls open and shut like a blind, and the way to the
-// periodic table.
+// The calculator's drink list that rolls open and shut like a blind, and the ways to the
+// periodic table and the forecast.
 #include "calculatorwindow.h"
 
 #include "app/application.h"
 #include "app/clickablelabel.h"
+#include "app/clock.h"
+#include "app/services.h"
 #include "app/timer.h"
 #include "app/twips.h"
 #include "calc/numbertext.h"
+#include "forecast/calculatorhandover.h"
+#include "windows/forecastwindow.h"
 #include "windows/periodictablewindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 // List heights in twips at each of the thirteen steps: 60 twips of border plus whole rows of
@@ -27,6 +32,8 @@ void CalculatorWindow::connectMotion() {
     connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, [this] { closeList(); });
     connect(control<ClickableLabel>("Label17"), &ClickableLabel::clicked, this,
             [this] { openPeriodicTable(); });
+    connect(control<ClickableLabel>("ForecastLink"), &ClickableLabel::clicked, this,
+            [this] { openForecast(); });
     for (int step = 1; step <= 13; ++step)
         m_listSteps[step - 1]->onTick([this, step] { listStep(step); });
 }
@@ -76,6 +83,27 @@ void CalculatorWindow::listStep(int step) {
     setHeight(StepHeights[step - 1]);
     self->setEnabled(false);
     m_listSteps[step - 2]->setEnabled(true);
+}
+
+void CalculatorWindow::openForecast() {
+    CalculatorInputs in;
+    in.reverse = control<QCheckBox>("Check2")->isChecked();
+    in.grams = text("Text1");
+    in.strength = text("Text4");
+    in.mass = text("Text2");
+    in.rate = text("Combo1");
+    in.hours = text("Text3");
+    in.sex = control<QRadioButton>("Option2")->isChecked() ? Sex::Female : Sex::Male;
+    // Beside the calculator, which stays as it is.
+    const bool fresh = !app().windows().existing(QStringLiteral("Form5"));
+    ForecastWindow& forecast = app().windows().Form5();
+    forecast.takeOver(handOver(in, services().clock.currentDateTime()), fresh);
+    if (forecast.isMinimized())
+        forecast.showNormal();
+    else
+        forecast.show();
+    forecast.raise();
+    forecast.activateWindow();
 }
 
 void CalculatorWindow::openPeriodicTable() {

@@ -59,6 +59,7 @@ private:
     void closeList();
     void listStep(int step);
     void openPeriodicTable();
+    void openForecast();
 
     // The amount drunk from promille.
     void switchReverseMode();

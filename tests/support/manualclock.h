@@ -17,6 +17,9 @@ public:
 
     void advance(int ms);
     qint64 now() const { return m_now; }
+    // The wall clock starts where a test puts it and moves with advance().
+    void setWallClock(const QDateTime& at) { m_wallStart = at.addMSecs(-m_now); }
+    QDateTime currentDateTime() const override { return m_wallStart.addMSecs(m_now); }
     // Names of the timers that are switched on, of one window or of all, for assertions.
     QStringList enabledTimers(const QObject* window = nullptr) const;
 
@@ -28,5 +31,6 @@ private:
     };
     QList<Entry> m_entries;
     qint64 m_now = 0;
+    QDateTime m_wallStart{QDate(2026, 12, 8), QTime(22, 0)};
     quint64 m_order = 0;
 };

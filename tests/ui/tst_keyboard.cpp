@@ -130,11 +130,11 @@ void TestKeyboard::tabFollowsTheReadingOrder_data() {
                            << QStringList{u"Label5"_qs, u"Label59"_qs, u"Label3"_qs,
                                           u"Command1"_qs};
     QTest::newRow("calculator") << u"Label87"_qs << u"Form3"_qs
-                                << QStringList{u"Check2"_qs,  u"Text1"_qs,  u"Text4"_qs,
-                                               u"Label87"_qs, u"Text2"_qs,  u"Label17"_qs,
-                                               u"Option1"_qs, u"Combo1"_qs, u"Text3"_qs,
-                                               u"Label20"_qs, u"Check1"_qs, u"Command1"_qs,
-                                               u"Command2"_qs};
+                                << QStringList{u"Check2"_qs,   u"Text1"_qs,       u"Text4"_qs,
+                                               u"Label87"_qs,  u"Text2"_qs,       u"Label17"_qs,
+                                               u"Option1"_qs,  u"Combo1"_qs,      u"Text3"_qs,
+                                               u"Label20"_qs,  u"Check1"_qs,      u"Command1"_qs,
+                                               u"Command2"_qs, u"ForecastLink"_qs};
 }
 
 void TestKeyboard::tabFollowsTheReadingOrder() {
@@ -291,11 +291,12 @@ void TestKeyboard::optionsAndCheckBoxesFollowTheKeys() {
     QVERIFY(c("Form3", "Frame3")->isVisible());
     QVERIFY(tabTo("Check2"));
     QCOMPARE(tabCycle(),
-             (QStringList{u"Check2"_qs,   u"Text1"_qs,   u"Text4"_qs,  u"Text7"_qs,    u"Text12"_qs,
-                          u"Text8"_qs,    u"Text13"_qs,  u"Text9"_qs,  u"Text14"_qs,   u"Text10"_qs,
-                          u"Text15"_qs,   u"Text11"_qs,  u"Text16"_qs, u"Command4"_qs, u"Text2"_qs,
-                          u"Option2"_qs,  u"Combo1"_qs,  u"Text3"_qs,  u"Label20"_qs,  u"Check1"_qs,
-                          u"Command1"_qs, u"Command2"_qs}));
+             (QStringList{u"Check2"_qs,   u"Text1"_qs,    u"Text4"_qs,       u"Text7"_qs,
+                          u"Text12"_qs,   u"Text8"_qs,    u"Text13"_qs,      u"Text9"_qs,
+                          u"Text14"_qs,   u"Text10"_qs,   u"Text15"_qs,      u"Text11"_qs,
+                          u"Text16"_qs,   u"Command4"_qs, u"Text2"_qs,       u"Option2"_qs,
+                          u"Combo1"_qs,   u"Text3"_qs,    u"Label20"_qs,     u"Check1"_qs,
+                          u"Command1"_qs, u"Command2"_qs, u"ForecastLink"_qs}));
     QVERIFY(tabTo("Check1"));
     key(Qt::Key_Space);
     QVERIFY(c("Form3", "Frame3")->isHidden());
@@ -374,7 +375,7 @@ void TestKeyboard::everyVisibleControlHasAnAccessibleName_data() {
     QTest::addColumn<int>("visible");
     QTest::newRow("main") << QString() << u"Form1"_qs << 27;
     QTest::newRow("About") << u"Command6"_qs << u"Form2"_qs << 14;
-    QTest::newRow("calculator") << u"Label87"_qs << u"Form3"_qs << 36;
+    QTest::newRow("calculator") << u"Label87"_qs << u"Form3"_qs << 37;
 }
 
 void TestKeyboard::everyVisibleControlHasAnAccessibleName() {

@@ -2,6 +2,7 @@
 
 #include "windows/periodictablewindow.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -109,6 +110,29 @@ const std::vector<Scene>& scenes() {
              type(t, "Text3", QStringLiteral("1"));
              clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command6"));
              t.clock.advance(1700);
+             return w;
+         }},
+        {QStringLiteral("forecast"),
+         [](TestApplication& t) -> QWidget* {
+             // An evening of two drinks: vodka from the calculator two hours ago, then a beer.
+             calculator(t);
+             type(t, "Text1", QStringLiteral("100"));
+             type(t, "Text2", QStringLiteral("80"));
+             type(t, "Text3", QStringLiteral("2"));
+             QWidget* w = clickOn(t, QStringLiteral("Form3"), QStringLiteral("ForecastLink"));
+             w = t.window(QStringLiteral("Form5"));
+             if (!w)
+                 return nullptr;
+             clickOn(t, QStringLiteral("Form5"), QStringLiteral("AddDrink"));
+             auto* drink =
+                 t.control<QComboBox>(QStringLiteral("Form5"), QStringLiteral("DrinkName"));
+             drink->setCurrentText(QStringLiteral("Пиво 5%"));
+             emit drink->activated(drink->currentIndex());
+             for (const auto& [field, text] :
+                  {std::pair{"DrinkTime", "21:15"}, std::pair{"DrinkGrams", "500"}})
+                 t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(field))
+                     ->setText(QString::fromUtf8(text));
+             w->resize(1100, 700);
              return w;
          }},
     };

@@ -1,0 +1,306 @@
+#include "testapplication.h"
+
+#include "app/chartwidget.h"
+#include "windows/forecastwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+class TestForecastWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void linkLiesInFreeSpaceInEveryMode();
+    void linkOpensTheWindowPrefilledAtTheCalculatorsLevel();
+    void secondOpeningKeepsWhatWasTyped();
+    void editingARowUpdatesChartAndSummary();
+    void plannerGivesThreeAnswers_data();
+    void plannerGivesThreeAnswers();
+    void badInputMarksItsFieldAndShowsNoStaleAnswer_data();
+    void badInputMarksItsFieldAndShowsNoStaleAnswer();
+    void keyboardAloneAddsATypedDrink();
+    void removingTheLastDrinkLeavesAnEmptyChartWithAHint();
+    void massComesFromTheSavedWeightAndIsNeverWritten();
+
+private:
+    ForecastWindow* forecast() const {
+        return qobject_cast<ForecastWindow*>(t->window(u"Form5"_qs));
+    }
+    template <class T = QWidget> T* f(const char* name) const {
+        T* w = t->control<T>(u"Form5"_qs, QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    template <class T = QWidget> T* calc(const char* name) const {
+        T* w = t->control<T>(u"Form3"_qs, QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QString summary() const { return f<QLabel>("Summary")->text(); }
+    ChartWidget* chart() const { return f<ChartWidget>("Chart"); }
+    QString problem(const char* field) const {
+        return f<QLabel>((QByteArray(field) + "Problem").constData())->text();
+    }
+    void openCalculator() { TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs)); }
+    void openForecast() { TestApplication::click(calc("ForecastLink")); }
+    // The calculator's worked example, 100 g of vodka an hour ago for 80 kg.
+    void workedExample() {
+        calc<QLineEdit>("Text1")->setText(u"100"_qs);
+        calc<QLineEdit>("Text2")->setText(u"80"_qs);
+        calc<QLineEdit>("Text3")->setText(u"1"_qs);
+    }
+    // A fresh forecast window with one drink typed into it.
+    void oneDrink(const QString& time, const QString& grams) {
+        openForecast();
+        TestApplication::click(f("AddDrink"));
+        f<QLineEdit>("DrinkTime")->setText(time);
+        f<QLineEdit>("DrinkGrams")->setText(grams);
+    }
+
+    std::unique_ptr<TestApplication> t;
+};
+
+void TestForecastWindow::init() {
+    t = std::make_unique<TestApplication>();
+    t->clock.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(22, 0)));
+    t->app().start();
+    openCalculator();
+}
+
+void TestForecastWindow::cleanup() {
+    t.reset();
+}
+
+void TestForecastWindow::linkLiesInFreeSpaceInEveryMode() {
+    QWidget* link = calc("ForecastLink");
+    QCOMPARE(link->accessibleName().isEmpty() ? qobject_cast<QLabel*>(link)->text()
+                                              : link->accessibleName(),
+             u"График и прогноз"_qs);
+    QWidget* window = t->window(u"Form3"_qs);
+    auto overlaps = [&] {
+        QStringList hits;
+        const QRect mine(link->mapTo(window, QPoint()), link->size());
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w == link || !w->isVisible() || w->isAncestorOf(link) ||
+                w->objectName().startsWith(u"Shape1"_qs))
+                continue;
+            if (QRect(w->mapTo(window, QPoint()), w->size()).intersects(mine))
+                hits << w->objectName();
+        }
+        return hits;
+    };
+    QCOMPARE(overlaps(), QStringList());
+    TestApplication::click(calc("Check1")); // Запой: the slot panel
+    QCOMPARE(overlaps(), QStringList());
+    TestApplication::click(calc("Label87")); // the drink list rolls out
+    t->clock.advance(1000);
+    QCOMPARE(overlaps(), QStringList());
+    TestApplication::click(calc("Check1"));
+    TestApplication::click(calc("Check2")); // reverse mode
+    QCOMPARE(overlaps(), QStringList());
+    QVERIFY(link->isVisible());
+}
+
+void TestForecastWindow::linkOpensTheWindowPrefilledAtTheCalculatorsLevel() {
+    workedExample();
+    TestApplication::click(calc("Command1"));
+    QCOMPARE(calc<QLineEdit>("Text5")->text(), u"0,45"_qs);
+    openForecast();
+    ForecastWindow* w = forecast();
+    QVERIFY(w && w->isVisible());
+    QVERIFY(t->window(u"Form3"_qs)->isVisible()); // the calculator stays as it is
+    QVERIFY(w->width() >= 900 && w->height() >= 620);
+
+    auto* table = f<QTableWidget>("Drinks");
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(f<QLineEdit>("DrinkTime")->text(), u"21:00"_qs);
+    QCOMPARE(f<QLineEdit>("DrinkGrams")->text(), u"100"_qs);
+    QCOMPARE(f<QLineEdit>("DrinkStrength")->text(), u"40"_qs);
+    QCOMPARE(f<QComboBox>("DrinkName")->currentText(), u"Водка 40%"_qs);
+    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"80"_qs);
+    QCOMPARE(f<QLineEdit>("Rate")->text(), u"0,13"_qs);
+    QCOMPARE(f<QComboBox>("Sex")->currentText(), u"муж"_qs);
+
+    // Now is the calculator's "an hour after": both give the same level.
+    QVERIFY2(summary().contains(u"Сейчас (22:00): 0,45 ‰"_qs), qPrintable(summary()));
+    QVERIFY(summary().contains(u"Пик: 0,58 ‰ в 21:00"_qs));
+    QVERIFY(summary().contains(u"Алкоголь выведен: в 01:29"_qs));
+    QVERIFY(chart()->hasData());
+    QCOMPARE(chart()->accessibleDescription(), summary().replace(u'\n', u' '));
+}
+
+void TestForecastWindow::secondOpeningKeepsWhatWasTyped() {
+    workedExample();
+    openForecast();
+    f<QLineEdit>("BodyMass")->setText(u"95"_qs);
+    forecast()->close();
+    QVERIFY(!forecast()->isVisible());
+
+    // Another drink on the calculator: it joins the evening; the typed mass stays.
+    calc<QLineEdit>("Text1")->setText(u"50"_qs);
+    openForecast();
+    QVERIFY(forecast()->isVisible());
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"95"_qs);
+    // The same drink again adds nothing.
+    openForecast();
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+}
+
+void TestForecastWindow::editingARowUpdatesChartAndSummary() {
+    workedExample();
+    openForecast();
+    const QString before = summary();
+    const QDateTime end = chart()->lastTime();
+    f<QLineEdit>("DrinkGrams")->setText(u"200"_qs);
+    QVERIFY(summary() != before);
+    QVERIFY(summary().contains(u"Пик: 1,17 ‰ в 21:00"_qs));
+    QVERIFY(chart()->lastTime() > end);
+    QCOMPARE(f<QTableWidget>("Drinks")->item(0, 3)->text(), u"200"_qs);
+
+    // A women's body holds less water: the same drink peaks higher.
+    f<QComboBox>("Sex")->setCurrentIndex(1);
+    QVERIFY(summary().contains(u"Пик: 1,44 ‰ в 21:00"_qs));
+}
+
+void TestForecastWindow::plannerGivesThreeAnswers_data() {
+    QTest::addColumn<QString>("planned");
+    QTest::addColumn<QString>("answer");
+    // 100 g of vodka at 21:00: 0,58 ‰ falling by 0,10…0,16 per hour.
+    QTest::newRow("morning") << u"08:00"_qs
+                             << u"В 08:00, 9 декабря: 0,00 ‰ — ниже предела даже при "
+                                u"медленном выведении"_qs;
+    QTest::newRow("just after") << u"21:30"_qs << u"— выше предела даже при быстром выведении"_qs;
+    QTest::newRow("around the crossing")
+        << u"23:30"_qs << u"— неопределённо: может быть выше предела"_qs;
+}
+
+void TestForecastWindow::plannerGivesThreeAnswers() {
+    QFETCH(QString, planned);
+    QFETCH(QString, answer);
+    workedExample();
+    openForecast();
+    f<QLineEdit>("PlannedTime")->setText(planned);
+    QVERIFY2(summary().contains(answer), qPrintable(summary()));
+    QVERIFY(summary().contains(u"не садиться за руль"_qs));
+}
+
+void TestForecastWindow::badInputMarksItsFieldAndShowsNoStaleAnswer_data() {
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("good");
+    QTest::newRow("time 24:00") << QByteArray("DrinkTime") << u"24:00"_qs << u"21:00"_qs;
+    QTest::newRow("time without minutes") << QByteArray("DrinkTime") << u"21"_qs << u"21:00"_qs;
+    QTest::newRow("grams 0") << QByteArray("DrinkGrams") << u"0"_qs << u"100"_qs;
+    QTest::newRow("grams 5001") << QByteArray("DrinkGrams") << u"5001"_qs << u"100"_qs;
+    QTest::newRow("grams with a period") << QByteArray("DrinkGrams") << u"1.5"_qs << u"100"_qs;
+    QTest::newRow("strength 0") << QByteArray("DrinkStrength") << u"0"_qs << u"40"_qs;
+    QTest::newRow("strength 101") << QByteArray("DrinkStrength") << u"101"_qs << u"40"_qs;
+    QTest::newRow("minutes negative") << QByteArray("DrinkMinutes") << u"-5"_qs << u"0"_qs;
+    QTest::newRow("mass 19") << QByteArray("BodyMass") << u"19"_qs << u"80"_qs;
+    QTest::newRow("mass 301") << QByteArray("BodyMass") << u"301"_qs << u"80"_qs;
+    QTest::newRow("mass empty") << QByteArray("BodyMass") << QString() << u"80"_qs;
+    QTest::newRow("rate 0") << QByteArray("Rate") << u"0"_qs << u"0,13"_qs;
+    QTest::newRow("rate above the fastest")
+        << QByteArray("FastestRate") << u"0,12"_qs << u"0,16"_qs;
+    QTest::newRow("slowest above the rate") << QByteArray("SlowestRate") << u"0,14"_qs << u"0,1"_qs;
+    QTest::newRow("fastest above 0,5") << QByteArray("FastestRate") << u"0,6"_qs << u"0,16"_qs;
+    QTest::newRow("deficit 31") << QByteArray("Deficit") << u"31"_qs << u"0"_qs;
+    QTest::newRow("absorption 181") << QByteArray("Absorption") << u"181"_qs << u"0"_qs;
+    QTest::newRow("planner 7:5") << QByteArray("PlannedTime") << u"7:5"_qs << u"08:00"_qs;
+}
+
+void TestForecastWindow::badInputMarksItsFieldAndShowsNoStaleAnswer() {
+    QFETCH(QByteArray, field);
+    QFETCH(QString, input);
+    workedExample();
+    openForecast();
+    QVERIFY(chart()->hasData());
+    QVERIFY(problem(field.constData()).isEmpty());
+
+    f<QLineEdit>(field.constData())->setText(input);
+    QVERIFY2(!problem(field.constData()).isEmpty(), field.constData());
+    QCOMPARE(f<QLineEdit>(field.constData())->accessibleDescription(), problem(field.constData()));
+    QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
+    QVERIFY(!chart()->hasData());
+    QVERIFY(!chart()->readoutAt(chart()->plotRect().center().x()));
+    QVERIFY(t->dialogs.shown.isEmpty());
+
+    // Mended, the answer comes back.
+    QFETCH(QString, good);
+    f<QLineEdit>(field.constData())->setText(good);
+    QVERIFY(problem(field.constData()).isEmpty());
+    QVERIFY2(summary().startsWith(u"Пик: 0,58 ‰"_qs), qPrintable(summary()));
+    QVERIFY(chart()->hasData());
+}
+
+void TestForecastWindow::keyboardAloneAddsATypedDrink() {
+    calc<QLineEdit>("Text2")->setText(u"80"_qs);
+    openForecast();
+    ForecastWindow* w = forecast();
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QVERIFY(summary().contains(u"Insert"_qs));
+
+    // The window gets the keys, as the window system gives them to a window that opens.
+    w->activateWindow();
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), w);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Insert);
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+    QWidget* time = f("DrinkTime");
+    QCOMPARE(QApplication::focusWidget(), time);
+    QTest::keyClicks(time, u"20:00"_qs);
+    // Tab on to the drink, then to the grams.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f("DrinkName"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f("DrinkGrams"));
+    QTest::keyClicks(QApplication::focusWidget(), u"100"_qs);
+    QVERIFY2(summary().contains(u"Пик: 0,58 ‰ в 20:00"_qs), qPrintable(summary()));
+
+    // Delete in the list removes the drink; in a field it deletes characters.
+    f("Drinks")->setFocus();
+    QTest::keyClick(f("Drinks"), Qt::Key_Delete);
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+}
+
+void TestForecastWindow::removingTheLastDrinkLeavesAnEmptyChartWithAHint() {
+    workedExample();
+    openForecast();
+    TestApplication::click(f("RemoveDrink"));
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QVERIFY(!chart()->hasData());
+    QVERIFY(summary().contains(u"Добавьте напиток"_qs));
+    QVERIFY(!f("DrinkGrams")->isEnabled());
+    TestApplication::click(f("RemoveDrink")); // nothing left to remove
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+}
+
+void TestForecastWindow::massComesFromTheSavedWeightAndIsNeverWritten() {
+    // The calculator's weight field is empty, so the saved weight is the one to take.
+    const QString file = t->folder.filePath(u"vux.ini"_qs);
+    const QByteArray bytes("[\xC2\xE5\xF1]\r\np=72\r\n");
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    openForecast();
+    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"72"_qs);
+    f<QLineEdit>("BodyMass")->setText(u"90"_qs);
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), bytes);
+}
+
+QTEST_MAIN(TestForecastWindow)
+#include "tst_forecastwindow.moc"

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "forecast/calculatorhandover.h"
+#include "forecast/forecastform.h"
+
+#include <QWidget>
+
+class Application;
+class ChartWidget;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class Timer;
+
+// "Прогноз": the blood level over clock time for an evening of drinks, with its band, the legal
+// limit and the answer to "may I drive at 08:00?". An ordinary resizable window; everything it
+// computes comes from the forecast core, the window only reads fields and shows answers.
+class ForecastWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ForecastWindow(Application& app);
+
+    // Takes the calculator's drink, body and rate. A fresh window takes everything; one that
+    // already holds an evening only gains the drink as a new row, so nothing typed is lost.
+    void takeOver(const CalculatorHandover& handover, bool fresh);
+
+    const ForecastFormCheck& current() const { return m_check; }
+    QStringList summaryLines() const { return m_summary; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildDrinks();
+    QWidget* buildPerson();
+    QWidget* buildAnswers();
+    QLineEdit* field(QWidget* parent, const QString& name, const QString& spoken);
+    QLabel* problemLabel(QWidget* parent, QLineEdit* field);
+
+    void addRow();
+    void removeRow();
+    void rowSelected();
+    void editorChanged();
+    void drinkPicked();
+    void showRow(int row);
+    void showRowInTable(int row);
+    void recompute();
+    void showProblems();
+    void setProblem(QLineEdit* field, const QString& problem);
+
+    Application& m_app;
+    ForecastForm m_form;
+    ForecastFormCheck m_check;
+    QStringList m_summary;
+    bool m_loading = false; // fields written by the program, not typed
+    bool m_built = false;
+
+    QTableWidget* m_table;
+    QDateEdit* m_date;
+    QLineEdit* m_time;
+    QComboBox* m_drink;
+    QLineEdit* m_grams;
+    QLineEdit* m_strength;
+    QLineEdit* m_duration;
+    QComboBox* m_sex;
+    QLineEdit* m_mass;
+    QLineEdit* m_slowest;
+    QLineEdit* m_rate;
+    QLineEdit* m_fastest;
+    QLineEdit* m_deficit;
+    QLineEdit* m_absorption;
+    QLineEdit* m_planned;
+    QLabel* m_summaryLabel;
+    ChartWidget* m_chart;
+    Timer* m_nowTick; // moves the "сейчас" line
+    QHash<QLineEdit*, QLabel*> m_problems;
+};
