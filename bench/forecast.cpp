@@ -1,0 +1,86 @@
+// Cost of answering one edit in the forecast window: recomputing an evening of 30 drinks with
+// its band over the 72 h horizon, and repainting the chart at 1000 × 600. Printed beside the
+// cost of painting an empty widget of the same size, measured in the same run.
+#include "forecast/forecast.h"
+#include "app/chartwidget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double perRunMs(int runs, const std::function<void()>& run) {
+    run(); // warm up
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i)
+        run();
+    return timer.nsecsElapsed() / 1e6 / runs;
+}
+
+// A long evening: 30 drinks, one every 20 minutes, spirits and beer in turn, each taking its
+// time to drink and to reach the blood.
+QList<Drink> evening() {
+    QList<Drink> drinks;
+    const QDateTime start(QDate(2026, 12, 8), QTime(18, 0));
+    for (int i = 0; i < 30; ++i)
+        drinks.append(i % 2 ? Drink{start.addSecs(i * 1200), 500, 5, 15}
+                            : Drink{start.addSecs(i * 1200), 50, 40, 0});
+    return drinks;
+}
+
+void feed(ChartWidget& chart, const Forecast& f) {
+    chart.setGrid(f.start(), 60);
+    chart.setBand(ChartWidget::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
+                                    QColor(0x99, 0xBB, 0xEE, 110)});
+    chart.setSeries({ChartWidget::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
+                                         QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}});
+    chart.setLevelLines({ChartWidget::LevelLine{0.3, QStringLiteral("предел 0,30 ‰"),
+                                                QColor(0xC0, 0, 0), Qt::DashDotLine}});
+    chart.setTimeLines({ChartWidget::TimeLine{f.start().addSecs(4 * 3600), QStringLiteral("сейчас"),
+                                              QColor(0x20, 0x80, 0x20), Qt::DotLine}});
+    const Peak peak = f.peak();
+    chart.setMarks(
+        {ChartWidget::Mark{peak.time.central, peak.level.central, QStringLiteral("пик")}});
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const int runs = qapp.arguments().value(1, QStringLiteral("50")).toInt();
+
+    const QList<Drink> drinks = evening();
+    const Person person{Sex::Male, 80};
+    ForecastParams params;
+    params.absorptionMinutes = 45;
+    params.deficit = 0.1;
+    Forecast forecast;
+    const double compute = perRunMs(
+        runs, [&] { forecast = Forecast::compute(drinks, person, BodyModel::widmark(), params); });
+
+    ChartWidget chart;
+    chart.setLeftAxis(QStringLiteral("‰"));
+    chart.setRightAxis(QStringLiteral("мг/л"), 0.5);
+    chart.resize(1000, 600);
+    feed(chart, forecast);
+    QWidget empty;
+    empty.resize(1000, 600);
+    QImage canvas(1000, 600, QImage::Format_ARGB32_Premultiplied);
+    const auto paintOnce = [&](QWidget& w) {
+        QPainter painter(&canvas);
+        w.render(&painter);
+    };
+    const double baseline = perRunMs(runs, [&] { paintOnce(empty); });
+    const double paint = perRunMs(runs, [&] { paintOnce(chart); });
+
+    std::printf("points %lld compute %.3f paint %.3f baseline %.3f\n",
+                static_cast<long long>(forecast.pointCount()), compute, paint, baseline);
+    return 0;
+}
