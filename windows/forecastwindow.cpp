@@ -442,9 +442,11 @@ void ForecastWindow::recompute() {
                                                      QColor(0x20, 0x80, 0x20), Qt::DotLine}});
         QList<ChartWidget::Mark> marks;
         const Peak peak = f.peak();
-        marks.append({peak.time.central, peak.level.central,
-                      QStringLiteral("пик ") + forecastsummary::levelText(peak.level.central)});
         const QDate day = f.start().date();
+        marks.append({peak.time.central, peak.level.central,
+                      QStringLiteral("пик ") + forecastsummary::levelText(peak.level.central) +
+                          QStringLiteral(" ‰ в ") +
+                          forecastsummary::clockText(peak.time.central, day)});
         if (const auto below = f.fallsTo(border))
             marks.append({below->central, border, forecastsummary::clockText(below->central, day)});
         if (const auto sober = f.soberAt())
