@@ -38,9 +38,9 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
         return f;
     Person body = person;
     body.massKg = std::clamp(person.massKg, MinBodyMassKg, MaxBodyMassKg);
-    const double r = model.reductionFactor(body);
-    if (!std::isfinite(r) || r <= 0)
+    if (!model.fits(body))
         return f;
+    const double r = model.reductionFactor(body);
 
     QList<Drink> list;
     for (const Drink& d : drinks)
@@ -60,6 +60,7 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
 
     f.m_params = params.sanitized();
     f.m_reductionFactor = r;
+    f.m_model = model.key();
     const double toPromille = (1 - f.m_params.deficit) / (r * body.massKg);
 
     // Doses land on the minute they are taken; spread input is split by overlap with each
@@ -90,20 +91,98 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
     f.m_fast.rate = f.m_params.fastestRate;
     for (Curve* c : curves) {
         c->level.reserve(horizon + 1);
+        c->step.reserve(horizon);
         c->level.append(doses[0]);
     }
     qsizetype m = 0;
     // The slow curve is the highest: once it is back at 0 with no input left, all are.
     while (!(m >= inputDone && f.m_slow.level.back() == 0) && m < horizon) {
         ++m;
-        for (Curve* c : curves)
-            c->level.append(notBelowZero(c->level.back() + inflow[m - 1] - c->rate / 60) +
-                            doses[m]);
+        for (Curve* c : curves) {
+            c->step.append(inflow[m - 1] - c->rate / 60);
+            c->level.append(notBelowZero(c->level.back() + c->step.back()) + doses[m]);
+        }
     }
     f.m_reachesHorizon = f.m_slow.level.back() > 0;
-    inflow.resize(m + 1);
-    f.m_inflow = std::move(inflow);
     return f;
+}
+
+double Forecast::Curve::at(qsizetype minute) const {
+    const qsizetype last = level.size() - 1;
+    if (minute <= last)
+        return level[minute];
+    return notBelowZero(level[last] - rate / 60 * double(minute - last));
+}
+
+// Where the path of `minute` would arrive at the next minute if nothing held it at 0 and no
+// dose came.
+double Forecast::Curve::headsTo(qsizetype minute) const {
+    return minute < step.size() ? level[minute] + step[minute] : at(minute) - rate / 60;
+}
+
+Forecast::Curve Forecast::Curve::paddedTo(qsizetype points) const {
+    Curve c = *this;
+    for (qsizetype m = level.size(); m < points; ++m) {
+        c.step.append(headsTo(m - 1) - c.level.back());
+        c.level.append(at(m));
+    }
+    return c;
+}
+
+// Each model's path within a minute is a line held at 0, so the lowest of them lies on or above
+// the chord of the lowest ends (a minimum of lines is concave) and the highest on or below the
+// chord of the highest ends (a maximum is convex). Those chords, held at 0 as well, keep every
+// model inside the band between minutes too.
+Forecast::Curve Forecast::envelope(const QList<const Curve*>& curves, qsizetype points, Side side) {
+    const auto pick = [side](double a, double b) {
+        return side == Side::Lowest ? std::min(a, b) : std::max(a, b);
+    };
+    Curve out;
+    out.rate = curves.front()->rate;
+    out.level.reserve(points);
+    out.step.reserve(points - 1);
+    for (qsizetype m = 0; m < points; ++m) {
+        double level = curves.front()->at(m);
+        double end = curves.front()->headsTo(m);
+        for (const Curve* c : curves) {
+            level = pick(level, c->at(m));
+            end = pick(end, c->headsTo(m));
+        }
+        out.level.append(level);
+        if (m + 1 < points)
+            out.step.append(end - level);
+    }
+    return out;
+}
+
+Forecast Forecast::computeAllModels(const QList<Drink>& drinks, const Person& person,
+                                    const ForecastParams& params) {
+    QList<Forecast> each;
+    qsizetype widmark = 0;
+    for (const BodyModel& model : BodyModel::all()) {
+        if (model.id() == BodyModelId::Widmark)
+            widmark = each.size();
+        each.append(compute(drinks, person, model, params));
+        if (each.back().isEmpty())
+            return Forecast();
+    }
+    qsizetype points = 0;
+    QList<const Curve*> slow;
+    QList<const Curve*> fast;
+    for (const Forecast& f : each) {
+        points = std::max(points, f.pointCount());
+        slow.append(&f.m_slow);
+        fast.append(&f.m_fast);
+    }
+    // Widmark keeps the centre, so one drink still agrees with the calculator. Every model
+    // shares the start and the horizon; a shorter grid ends with all its curves at 0.
+    Forecast out = each[widmark];
+    out.m_central = out.m_central.paddedTo(points);
+    out.m_slow = envelope(slow, points, Side::Highest);
+    out.m_fast = envelope(fast, points, Side::Lowest);
+    out.m_model = AllModels.toString();
+    out.m_reachesHorizon = out.m_slow.level.back() > 0;
+    return out;
 }
 
 QDateTime Forecast::timeAtMinute(double minutes) const {
@@ -112,7 +191,7 @@ QDateTime Forecast::timeAtMinute(double minutes) const {
     return m_start.addMSecs(qRound64(minutes * MinuteMs));
 }
 
-double Forecast::levelAt(const Curve& curve, double minutes) const {
+double Forecast::levelAt(const Curve& curve, double minutes) {
     const qsizetype last = curve.level.size() - 1;
     if (minutes >= double(last))
         return notBelowZero(curve.level[last] - curve.rate / 60 * (minutes - double(last)));
@@ -120,7 +199,7 @@ double Forecast::levelAt(const Curve& curve, double minutes) const {
     const double s = minutes - double(m);
     if (s == 0)
         return curve.level[m];
-    return notBelowZero(curve.level[m] + (m_inflow[m] - curve.rate / 60) * s);
+    return notBelowZero(curve.level[m] + curve.step[m] * s);
 }
 
 LevelRange Forecast::levelAt(const QDateTime& moment) const {
@@ -129,10 +208,13 @@ LevelRange Forecast::levelAt(const QDateTime& moment) const {
     const double minutes = double(m_start.msecsTo(moment)) / MinuteMs;
     if (minutes < 0)
         return {};
-    return {levelAt(m_central, minutes), levelAt(m_fast, minutes), levelAt(m_slow, minutes)};
+    const double central = levelAt(m_central, minutes);
+    // The order holds exactly; this only keeps rounding between minutes from showing.
+    return {central, std::min(levelAt(m_fast, minutes), central),
+            std::max(levelAt(m_slow, minutes), central)};
 }
 
-double Forecast::fallsTo(const Curve& curve, double level) const {
+double Forecast::fallsTo(const Curve& curve, double level) {
     qsizetype i = curve.level.size() - 1;
     while (i >= 0 && !(curve.level[i] > level))
         --i;
@@ -143,9 +225,9 @@ double Forecast::fallsTo(const Curve& curve, double level) const {
         return double(i) + (from - level) / (curve.rate / 60);
     // The path of minute i runs linearly from `from` towards `to` (before clamping and before
     // the doses of the next minute, which cannot lift it above `level`: i is the last minute
-    // above it). So to < level < from.
-    const double to = from + m_inflow[i] - curve.rate / 60;
-    return double(i) + (from - level) / (from - to);
+    // above it). So to ≤ level < from, up to rounding.
+    const double fall = -curve.step[i];
+    return double(i) + (fall > 0 ? std::min(1.0, (from - level) / fall) : 1.0);
 }
 
 std::optional<TimeRange> Forecast::fallsTo(double level) const {

@@ -11,6 +11,8 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QString>
+#include <QStringView>
 #include <QTime>
 
 #include <optional>
@@ -28,6 +30,10 @@
 // which is exact for drinks taken at once. Within a minute the level moves linearly, and after
 // the last point only elimination remains, so every answer is read from the exact path rather
 // than rounded to the grid.
+//
+// A forecast over all body models keeps Widmark's central curve and widens the band to the
+// lowest fast curve and the highest slow curve of any model, so the range shown is the honest
+// spread of both the models and β.
 class Forecast {
 public:
     static constexpr int HorizonHours = 72; // the grid stops this long after the last drink
@@ -45,6 +51,11 @@ public:
     static Forecast compute(const QList<Drink>& drinks, const Person& person,
                             const BodyModel& model = BodyModel::widmark(),
                             const ForecastParams& params = {});
+    // Empty as soon as one model cannot describe the person: the band would not be the whole
+    // spread.
+    static Forecast computeAllModels(const QList<Drink>& drinks, const Person& person,
+                                     const ForecastParams& params = {});
+    static constexpr QStringView AllModels = u"all"; // model() of a forecast over all models
 
     bool isEmpty() const { return m_central.level.isEmpty(); }
     QDateTime start() const { return m_start; } // the first drink's start, to the minute
@@ -54,10 +65,12 @@ public:
     // The grid was cut at the horizon with alcohol still in the blood; answers past the end
     // still hold, as only elimination remains there.
     bool reachesHorizon() const { return m_reachesHorizon; }
-    double reductionFactor() const { return m_reductionFactor; }
+    double reductionFactor() const { return m_reductionFactor; } // of the central curve
+    QString model() const { return m_model; }                 // the body model's key, or AllModels
     const ForecastParams& params() const { return m_params; } // as used: sanitized
 
     const QList<double>& centralCurve() const { return m_central.level; }
+    // Over all models: the highest and the lowest of any model.
     const QList<double>& slowCurve() const { return m_slow.level; } // slowest rate: highest
     const QList<double>& fastCurve() const { return m_fast.level; } // fastest rate: lowest
 
@@ -77,20 +90,30 @@ public:
 
 private:
     struct Curve {
-        double rate = 0; // promille per hour
+        double rate = 0; // promille per hour: the fall past the last point
         QList<double> level;
-    };
+        // How far the path moves during (m, m+1), before it is held at 0 and before the doses
+        // of m+1; one fewer than `level`. For a single model it is the inflow less β/60; for a
+        // band over several models it is the chord of the lowest or highest path.
+        QList<double> step;
 
-    double levelAt(const Curve& curve, double minutes) const;
-    double fallsTo(const Curve& curve, double level) const;
+        double at(qsizetype minute) const;
+        double headsTo(qsizetype minute) const;
+        Curve paddedTo(qsizetype points) const;
+    };
+    enum class Side { Lowest, Highest };
+    static Curve envelope(const QList<const Curve*>& curves, qsizetype points, Side side);
+
+    static double levelAt(const Curve& curve, double minutes);
+    static double fallsTo(const Curve& curve, double level);
     QDateTime timeAtMinute(double minutes) const;
 
     QDateTime m_start;
     Curve m_central;
     Curve m_slow;
     Curve m_fast;
-    QList<double> m_inflow; // promille entering during (m, m+1]
     ForecastParams m_params;
     double m_reductionFactor = 0;
+    QString m_model;
     bool m_reachesHorizon = false;
 };

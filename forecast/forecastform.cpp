@@ -2,6 +2,8 @@
 
 #include "forecastinput.h"
 
+#include <algorithm>
+
 DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry) {
     DrinkEntryCheck out;
     const Checked<QTime> time = forecastinput::clockTime(entry.time);
@@ -37,6 +39,22 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form) {
 
     const Checked<double> mass = forecastinput::bodyMass(form.mass);
     out.mass = mass.problem;
+    const bool allModels = form.model == Forecast::AllModels;
+    const BodyModel* model = BodyModel::byKey(form.model);
+    if (!model && !allModels)
+        out.model = QStringLiteral("нет такой модели");
+    // A field the chosen model does not use cannot stop the forecast.
+    Person person;
+    if (allModels || (model && model->needsHeight())) {
+        const Checked<double> height = forecastinput::height(form.height);
+        out.height = height.problem;
+        person.heightCm = height.value.value_or(person.heightCm);
+    }
+    if (allModels || (model && model->needsAge())) {
+        const Checked<double> age = forecastinput::age(form.age);
+        out.age = age.problem;
+        person.ageYears = age.value.value_or(person.ageYears);
+    }
     const Checked<double> deficit = forecastinput::deficit(form.deficit);
     out.deficit = deficit.problem;
     const Checked<double> absorption = forecastinput::absorptionMinutes(form.absorption);
@@ -58,14 +76,23 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form) {
 
     const bool drinksOk = out.badRows().isEmpty();
     if (!drinksOk || !mass.value || !deficit.value || !absorption.value || !rates.params ||
-        !out.planned.isEmpty())
+        !out.planned.isEmpty() || !out.model.isEmpty() || !out.height.isEmpty() ||
+        !out.age.isEmpty())
         return out;
     ForecastParams params = *rates.params;
     params.deficit = *deficit.value;
     params.absorptionMinutes = *absorption.value;
-    Person person;
     person.sex = form.sex;
     person.massKg = *mass.value;
-    out.forecast = Forecast::compute(drinks, person, BodyModel::widmark(), params);
+    // Each field may be in range and the build still beyond a regression (Forrest's r reaches 0
+    // at a body mass index near 70 for women, 84 for men): say so rather than show nothing.
+    const auto fits = [&person](const BodyModel& m) { return m.fits(person); };
+    if (allModels ? !std::ranges::all_of(BodyModel::all(), fits) : !fits(*model)) {
+        (allModels || model->needsHeight() ? out.height : out.mass) =
+            QStringLiteral("вне пределов модели");
+        return out;
+    }
+    out.forecast = allModels ? Forecast::computeAllModels(drinks, person, params)
+                             : Forecast::compute(drinks, person, *model, params);
     return out;
 }

@@ -39,6 +39,9 @@ struct ForecastForm {
     QList<DrinkEntry> drinks;
     Sex sex = Sex::Male;
     QString mass;
+    QString model = QStringLiteral("widmark"); // a body model's key, or Forecast::AllModels
+    QString height = QStringLiteral("175");    // centimetres; read only for models that use it
+    QString age = QStringLiteral("30");        // years; read only for models that use it
     QString slowestRate = QStringLiteral("0,1");
     QString rate = QStringLiteral("0,13");
     QString fastestRate = QStringLiteral("0,16");
@@ -50,6 +53,7 @@ struct ForecastForm {
 struct ForecastFormCheck {
     QList<DrinkEntryCheck> drinks;
     QString mass, slowestRate, rate, fastestRate, deficit, absorption, planned; // problems
+    QString model, height, age;                                                 // problems
     std::optional<QTime> plannedTime;
     std::optional<Forecast> forecast; // only when every field is right
 

@@ -72,6 +72,14 @@ Checked<double> bodyMass(const QString& text) {
     return number(text, 20, Lower::Inclusive, 300);
 }
 
+Checked<double> height(const QString& text) {
+    return number(text, 100, Lower::Inclusive, 250);
+}
+
+Checked<double> age(const QString& text) {
+    return number(text, 14, Lower::Inclusive, 120);
+}
+
 Checked<double> drinkingMinutes(const QString& text) {
     return number(text, 0, Lower::Inclusive, 1440);
 }

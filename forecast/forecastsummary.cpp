@@ -73,6 +73,12 @@ QString nowLine(const Forecast& forecast, const QDateTime& now) {
     return text;
 }
 
+QString warning() {
+    return QStringLiteral(
+        "Безопаснее всего не садиться за руль после любого количества алкоголя: это лишь "
+        "оценка, и она может ошибаться на 20 % и больше.");
+}
+
 QString levelText(double value) {
     return QString::number(value, 'f', 2).replace(u'.', u',');
 }
@@ -87,9 +93,7 @@ QString clockText(const QDateTime& moment, QDate firstDay) {
 }
 
 QStringList lines(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned) {
-    const QString warning = QStringLiteral(
-        "Безопаснее всего не садиться за руль после любого количества алкоголя: это лишь "
-        "оценка, и она может ошибаться на 20 % и больше.");
+    const QString warning = forecastsummary::warning();
     if (forecast.isEmpty())
         return {QStringLiteral("Напитки не указаны — прогноз не построен."), warning};
 

@@ -21,6 +21,9 @@ QStringList lines(const Forecast& forecast, const Limit& limit,
 // "Сейчас (22:00): 0,45 ‰ (0,42–0,48 ‰)": the level at the moment the window shows.
 QString nowLine(const Forecast& forecast, const QDateTime& now);
 
+// The plain warning that closes every answer.
+QString warning();
+
 // "0,58": promille to two decimals with a comma.
 QString levelText(double value);
 

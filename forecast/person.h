@@ -2,7 +2,8 @@
 
 enum class Sex { Male, Female };
 
-// The drinker. Widmark needs only sex and mass; height and age feed body-water models.
+// The drinker. Widmark needs only sex and mass; height (cm) and age (years) feed the models that
+// say they need them.
 struct Person {
     Sex sex = Sex::Male;
     double massKg = 80;

@@ -61,6 +61,10 @@ private slots:
     void plannerVerdicts();
     void impossibleInputNeitherCrashesNorLoops_data();
     void impossibleInputNeitherCrashesNorLoops();
+    void allModelsBandByHand_data();
+    void allModelsBandByHand();
+    void allModelsBandHoldsEveryModel_data();
+    void allModelsBandHoldsEveryModel();
 };
 
 void TestForecast::matchesTheCalculator_data() {
@@ -347,6 +351,114 @@ void TestForecast::impossibleInputNeitherCrashesNorLoops() {
     if (f.isEmpty()) {
         QCOMPARE(f.levelAt(evening(60)).highest, 0.0);
         QCOMPARE(f.check(QTime(8, 0), 0.3).verdict, Verdict::Below);
+    }
+}
+
+void TestForecast::allModelsBandByHand_data() {
+    QTest::addColumn<Person>("person");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("central");
+    QTest::addColumn<double>("highest");
+    QTest::addColumn<double>("earliest");
+    QTest::addColumn<double>("latest");
+    // 100 g of 40 % at 20:00, A = 31,7536 g; every model's peak is A / (r · W) at 20:00, and
+    // each curve falls from it at its own β. The central curve stays Widmark's, the calculator.
+    // Man, 80 kg, 180 cm, 40 years: Seidl (r 0,76416) is lowest at 0,5194200, Widmark highest
+    // at 0,5837059. Zero at 0,5837059 / 0,13 h = 16164,2 s, 0,5194200 / 0,16 h = 11686,95 s,
+    // 0,5837059 / 0,10 h = 21013,4 s.
+    QTest::newRow("man, Widmark highest") << Person{Sex::Male, 80, 180, 40} << 0.5194200
+                                          << 0.5837059 << 0.5837059 << 11686.95 << 21013.4;
+    // Woman, 60 kg, 165 cm, 30 years: Seidl 0,7990016 lowest, Widmark 0,9622303 highest.
+    // 0,7990016 / 0,16 h = 17977,5 s; 0,9622303 / 0,10 h = 34640,3 s.
+    QTest::newRow("woman, Widmark highest") << Person{Sex::Female, 60, 165, 30} << 0.7990016
+                                            << 0.9622303 << 0.9622303 << 17977.5 << 34640.3;
+    // Man, 120 kg, 165 cm, 30 years: Widmark 31,7536 / 81,6 = 0,3891373 is now the lowest;
+    // Forrest: BMI 44,077135, r = 1,0178 − 0,534523 = 0,4832766, 31,7536 / 57,99319 = 0,5475402
+    // the highest (Seidl 0,50184 is held at 0,60: 0,4410222; Watson 57,6572 / 96: 0,4405847).
+    // 0,3891373 / 0,16 h = 8755,6 s; 0,5475402 / 0,10 h = 19711,4 s.
+    QTest::newRow("short heavy man, Forrest highest")
+        << Person{Sex::Male, 120, 165, 30} << 0.3891373 << 0.3891373 << 0.5475402 << 8755.6
+        << 19711.4;
+}
+
+void TestForecast::allModelsBandByHand() {
+    QFETCH(Person, person);
+    QFETCH(double, lowest);
+    QFETCH(double, central);
+    QFETCH(double, highest);
+    QFETCH(double, earliest);
+    QFETCH(double, latest);
+    const Forecast all = Forecast::computeAllModels({drink(0, 100, 40)}, person);
+    const Forecast widmark = Forecast::compute({drink(0, 100, 40)}, person);
+    const Peak peak = all.peak();
+    QCOMPARE_LE(qAbs(peak.level.lowest - lowest), 5e-8);
+    QCOMPARE_LE(qAbs(peak.level.central - central), 5e-8);
+    QCOMPARE_LE(qAbs(peak.level.highest - highest), 5e-8);
+    const auto sober = all.soberAt();
+    QVERIFY(sober);
+    QCOMPARE(sober->central, widmark.soberAt()->central);
+    QCOMPARE_LE(qAbs(evening(0).msecsTo(sober->earliest) / 1000.0 - earliest), 0.1);
+    QCOMPARE_LE(qAbs(evening(0).msecsTo(sober->latest) / 1000.0 - latest), 0.1);
+    // Half way down, the band still spans the models exactly.
+    const LevelRange at = all.levelAt(evening(0).addSecs(qRound64(earliest / 2)));
+    QCOMPARE_LE(qAbs(at.lowest - peak.level.lowest / 2), 1e-4);
+    QCOMPARE(at.central, widmark.levelAt(evening(0).addSecs(qRound64(earliest / 2))).central);
+}
+
+void TestForecast::allModelsBandHoldsEveryModel_data() {
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {3u, 11u, 99u, 4096u, 31337u})
+        QTest::addRow("evening %u", seed) << seed;
+}
+
+void TestForecast::allModelsBandHoldsEveryModel() {
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    // UTC keeps the many probes below free of time-zone lookups.
+    const QDateTime utcEvening(QDate(2024, 12, 8), QTime(20, 0), Qt::UTC);
+    QList<Drink> drinks;
+    for (int i = 0, n = 1 + random.bounded(5); i < n; ++i)
+        drinks << Drink{utcEvening.addSecs(60 * random.bounded(480)), 50 + random.bounded(500.0),
+                        4 + random.bounded(40.0), random.bounded(2) ? random.bounded(90.0) : 0};
+    const ForecastParams params{0.14, 0.09, 0.2, random.bounded(0.3),
+                                random.bounded(2) ? random.bounded(120.0) : 0};
+    // Light and tall to short and heavy, so the models change places.
+    const Person p{random.bounded(2) ? Sex::Female : Sex::Male, 50 + random.bounded(80.0),
+                   150 + random.bounded(50.0), 18 + random.bounded(60.0)};
+    const Forecast all = Forecast::computeAllModels(drinks, p, params);
+    QVERIFY(!all.isEmpty());
+    QCOMPARE(all.model(), Forecast::AllModels);
+
+    const Forecast widmark = Forecast::compute(drinks, p, BodyModel::widmark(), params);
+    for (qsizetype m = 0; m < all.pointCount(); ++m) {
+        QCOMPARE(all.centralCurve()[m], m < widmark.pointCount() ? widmark.centralCurve()[m] : 0.0);
+        QCOMPARE_LE(all.fastCurve()[m], all.centralCurve()[m]);
+        QCOMPARE_LE(all.centralCurve()[m], all.slowCurve()[m]);
+    }
+    for (const BodyModel& model : BodyModel::all()) {
+        const Forecast one = Forecast::compute(drinks, p, model, params);
+        QCOMPARE_LE(one.pointCount(), all.pointCount());
+        // Between minutes too, and on past the end where only elimination remains.
+        for (qsizetype m = 0; m < all.pointCount() + 60; ++m) {
+            for (int ms : {0, 15000, 30000, 59990}) {
+                const QDateTime t = all.timeAt(m).addMSecs(ms);
+                const LevelRange band = all.levelAt(t);
+                const LevelRange own = one.levelAt(t);
+                QCOMPARE_LE(band.lowest, own.lowest + 1e-12);
+                QCOMPARE_GE(band.highest + 1e-12, own.highest);
+            }
+        }
+        QCOMPARE_LE(all.peak().level.lowest, one.peak().level.lowest);
+        QCOMPARE_GE(all.peak().level.highest, one.peak().level.highest);
+        for (double limit : {0.0, 0.2, 0.5, 0.8}) {
+            const auto own = one.fallsTo(limit);
+            const auto band = all.fallsTo(limit);
+            if (!own)
+                continue;
+            QVERIFY(band);
+            QCOMPARE_LE(own->earliest.msecsTo(band->earliest), 1);
+            QCOMPARE_GE(own->latest.msecsTo(band->latest), -1);
+        }
     }
 }
 

@@ -22,6 +22,10 @@ private slots:
     void oneBadFieldMeansNoForecast_data();
     void oneBadFieldMeansNoForecast();
     void goodFormGivesTheForecastOfItsDrinks();
+    void bodyFieldsCountOnlyForModelsThatUseThem_data();
+    void bodyFieldsCountOnlyForModelsThatUseThem();
+    void formForecastFollowsTheChosenModel_data();
+    void formForecastFollowsTheChosenModel();
 };
 
 namespace {
@@ -192,6 +196,91 @@ void TestForecastForm::goodFormGivesTheForecastOfItsDrinks() {
     QVERIFY(check.ok());
     QCOMPARE(check.plannedTime, QTime(8, 0));
     QVERIFY(qAbs(check.forecast->peak().level.central - 0.7217 * 0.9) < 0.0005);
+}
+
+void TestForecastForm::bodyFieldsCountOnlyForModelsThatUseThem_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("mass");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("modelProblem");
+    QTest::addColumn<QString>("heightProblem");
+    QTest::addColumn<QString>("ageProblem");
+    const QString heights = u"от 100 до 250"_qs;
+    const QString ages = u"от 14 до 120"_qs;
+    const QString beyond = u"вне пределов модели"_qs;
+    QTest::newRow("Widmark reads neither")
+        << u"widmark"_qs << u"80"_qs << u"abc"_qs << u"5"_qs << QString() << QString() << QString();
+    QTest::newRow("Watson reads both")
+        << u"watson"_qs << u"80"_qs << u"abc"_qs << u"5"_qs << QString() << u"не число"_qs << ages;
+    QTest::newRow("Seidl reads height only")
+        << u"seidl"_qs << u"80"_qs << u"99"_qs << u"5"_qs << QString() << heights << QString();
+    QTest::newRow("Forrest reads height only")
+        << u"forrest"_qs << u"80"_qs << u"250,5"_qs << u""_qs << QString() << heights << QString();
+    QTest::newRow("all models read both")
+        << u"all"_qs << u"80"_qs << u""_qs << u"121"_qs << QString() << u"введите число"_qs << ages;
+    QTest::newRow("no such model") << u"ulrich"_qs << u"80"_qs << u"180"_qs << u"40"_qs
+                                   << u"нет такой модели"_qs << QString() << QString();
+    // 300 kg at 100 cm passes each field, but Forrest's r = 1,0178 − 0,012127 · 300 < 0.
+    QTest::newRow("Forrest, build beyond it")
+        << u"forrest"_qs << u"300"_qs << u"100"_qs << u"30"_qs << QString() << beyond << QString();
+    QTest::newRow("all models, one beyond")
+        << u"all"_qs << u"300"_qs << u"100"_qs << u"30"_qs << QString() << beyond << QString();
+    QTest::newRow("Seidl, same build")
+        << u"seidl"_qs << u"300"_qs << u"100"_qs << u"30"_qs << QString() << QString() << QString();
+}
+
+void TestForecastForm::bodyFieldsCountOnlyForModelsThatUseThem() {
+    ForecastForm form = goodForm();
+    QFETCH(QString, model);
+    form.model = model;
+    QFETCH(QString, mass);
+    form.mass = mass;
+    QFETCH(QString, height);
+    form.height = height;
+    QFETCH(QString, age);
+    form.age = age;
+    const ForecastFormCheck check = checkForecastForm(form);
+    QTEST(check.model, "modelProblem");
+    QTEST(check.height, "heightProblem");
+    QTEST(check.age, "ageProblem");
+    const bool clean = check.model.isEmpty() && check.height.isEmpty() && check.age.isEmpty();
+    QCOMPARE(check.ok(), clean);
+    if (clean)
+        QVERIFY(!check.forecast->isEmpty());
+}
+
+void TestForecastForm::formForecastFollowsTheChosenModel_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("central");
+    QTest::addColumn<double>("highest");
+    // The form's drink, 100 g of 40 % (A = 31,7536 g), for a man of 80 kg, 180 cm, 40 years;
+    // taken at once, each curve of one model peaks at A / (r · W) on the drink's minute:
+    //   Widmark 31,7536 / 54,4 = 0,5837059; Watson r = 44,8686 / 64, 0,5661616;
+    //   Seidl r = 0,76416, 0,5194200; Forrest r = 0,7183679, 0,5525303.
+    // Over all models the band runs from the lowest of them to the highest.
+    QTest::newRow("Seidl") << u"seidl"_qs << 0.5194200 << 0.5194200 << 0.5194200;
+    QTest::newRow("all: Seidl to Widmark, Widmark's centre")
+        << u"all"_qs << 0.5194200 << 0.5837059 << 0.5837059;
+}
+
+void TestForecastForm::formForecastFollowsTheChosenModel() {
+    ForecastForm form = goodForm();
+    QFETCH(QString, model);
+    form.model = model;
+    form.height = u"180"_qs;
+    form.age = u"40"_qs;
+    const ForecastFormCheck check = checkForecastForm(form);
+    QVERIFY(check.ok());
+    QCOMPARE(check.forecast->model(), model);
+    QFETCH(double, lowest);
+    QFETCH(double, central);
+    QFETCH(double, highest);
+    const LevelRange peak = check.forecast->peak().level;
+    QCOMPARE_LE(qAbs(peak.lowest - lowest), 5e-8);
+    QCOMPARE_LE(qAbs(peak.central - central), 5e-8);
+    QCOMPARE_LE(qAbs(peak.highest - highest), 5e-8);
 }
 
 QTEST_GUILESS_MAIN(TestForecastForm)

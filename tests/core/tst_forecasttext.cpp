@@ -9,7 +9,7 @@ QDateTime evening(int minutes) {
     return QDateTime(QDate(2024, 12, 8), QTime(20, 0)).addSecs(60 * minutes);
 }
 
-enum class Field { Strength, Grams, Mass, Duration, Deficit, Absorption };
+enum class Field { Strength, Grams, Mass, Duration, Deficit, Absorption, Height, Age };
 
 Checked<double> check(Field field, const QString& text) {
     switch (field) {
@@ -23,6 +23,10 @@ Checked<double> check(Field field, const QString& text) {
         return forecastinput::drinkingMinutes(text);
     case Field::Deficit:
         return forecastinput::deficit(text);
+    case Field::Height:
+        return forecastinput::height(text);
+    case Field::Age:
+        return forecastinput::age(text);
     case Field::Absorption:
         break;
     }
@@ -76,6 +80,12 @@ void TestForecastText::numberFields_data() {
     QTest::newRow("deficit as a share") << Field::Deficit << u"12,5"_qs << QString() << 0.125;
     QTest::newRow("deficit 31 %") << Field::Deficit << u"31"_qs << u"от 0 до 30"_qs << 0.0;
     QTest::newRow("absorption 181") << Field::Absorption << u"181"_qs << u"от 0 до 180"_qs << 0.0;
+    QTest::newRow("height 99,9") << Field::Height << u"99,9"_qs << u"от 100 до 250"_qs << 0.0;
+    QTest::newRow("height 250") << Field::Height << u"250"_qs << QString() << 250.0;
+    QTest::newRow("height 250,1") << Field::Height << u"250,1"_qs << u"от 100 до 250"_qs << 0.0;
+    QTest::newRow("age 13") << Field::Age << u"13"_qs << u"от 14 до 120"_qs << 0.0;
+    QTest::newRow("age 14") << Field::Age << u"14"_qs << QString() << 14.0;
+    QTest::newRow("age 120,5") << Field::Age << u"120,5"_qs << u"от 14 до 120"_qs << 0.0;
 }
 
 void TestForecastText::numberFields() {
@@ -189,8 +199,7 @@ void TestForecastText::summaryLines_data() {
     // 0,1837 (0,16) and 0,3337 (0,10); at 21:00: 0,4237 and 0,4837.
     const QList<Drink> vodka{Drink{evening(0), 100, 40}};
     const QString below = u"Ниже предела 0,3 ‰: с 22:11 (от 21:46 до 22:50)"_qs;
-    const QString sober =
-        u"Алкоголь выведен: в 00:29, 9 декабря (от 23:39 до 01:50)"_qs;
+    const QString sober = u"Алкоголь выведен: в 00:29, 9 декабря (от 23:39 до 01:50)"_qs;
     QTest::newRow("next morning") << vodka << 0.0 << QTime(8, 0)
                                   << QStringList{u"Пик: 0,58 ‰ в 20:00"_qs,
                                                  russia,
