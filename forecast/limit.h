@@ -17,14 +17,17 @@ struct Limit {
     QString source;
 
     // The blood level the forecast checks against: the stricter of the blood figure and the
-    // breath figure converted at the program's ratio.
+    // breath figure converted at the program's ratio. Never below 0: a limit of 0 (or one
+    // that is not a number) means any alcohol, so "below the limit" means sober.
     double effectivePromille() const;
 
-    // "0,3 г/л в крови, 0,16 мг/л в выдыхаемом воздухе"
+    // "0,3 г/л в крови, 0,16 мг/л в выдыхаемом воздухе"; "0 г/л: любой алкоголь запрещён".
     QString description() const;
 
     static double breathFromPromille(double promille) { return promille * BreathPerPromille; }
     static double promilleFromBreath(double mgPerLitre) { return mgPerLitre / BreathPerPromille; }
 
     static Limit russia();
+    // "Свой предел": a blood figure the user sets, in g/l.
+    static Limit custom(double gramsPerLitre);
 };
