@@ -15,6 +15,12 @@ QString settingsFilePath(const QString& programFolder, const QString& userConfig
     return joinedPath(userConfigHome, QStringLiteral("promille/vux.ini"));
 }
 
+QString forecastFilePath(const QString& programFolder, const QString& userConfigHome) {
+    QString path = settingsFilePath(programFolder, userConfigHome);
+    path.chop(QStringLiteral("vux.ini").size());
+    return path + QStringLiteral("forecast.json");
+}
+
 QString defaultUserConfigHome() {
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome))

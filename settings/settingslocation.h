@@ -9,6 +9,10 @@
 // "<userConfigHome>/promille/vux.ini". The folder paths are kept as given.
 QString settingsFilePath(const QString& programFolder, const QString& userConfigHome);
 
+// "forecast.json" in the folder settingsFilePath chooses, so the forecast window's evening stays
+// beside the settings.
+QString forecastFilePath(const QString& programFolder, const QString& userConfigHome);
+
 // The folder and the name joined with one '/', also when the folder is the root "/" or ends
 // with a separator of its own.
 QString joinedPath(const QString& folder, const QString& name);

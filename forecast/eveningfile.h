@@ -1,0 +1,97 @@
+#pragma once
+
+#include "person.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The forecast window's evening as the user left it, kept in forecast.json between runs. Every
+// field is the text as typed, valid or not, so that reopening the window loses nothing.
+
+struct SavedDrink {
+    QDate date;
+    QString time; // ЧЧ:ММ
+    QString drink;
+    QString grams;
+    QString strength;
+    QString duration = QStringLiteral("0");
+
+    friend bool operator==(const SavedDrink&, const SavedDrink&) = default;
+};
+
+// The defaults are those of a fresh window.
+struct SavedEvening {
+    QList<SavedDrink> drinks;
+    Sex sex = Sex::Male;
+    QString mass;
+    QString height = QStringLiteral("175");
+    QString age = QStringLiteral("30");
+    QString slowestRate = QStringLiteral("0,1");
+    QString rate = QStringLiteral("0,13");
+    QString fastestRate = QStringLiteral("0,16");
+    QString deficit = QStringLiteral("0");
+    QString absorption = QStringLiteral("0");
+    QString planned = QStringLiteral("08:00");
+    QString model = QStringLiteral("widmark");       // a body model id, or "all"
+    QString country = QStringLiteral("RU");          // "RU", or with a region "US-CAL"
+    QString driverClass = QStringLiteral("general"); // "general", "novice", "professional"
+    QString customLimit;                             // empty: the country's limit applies
+
+    friend bool operator==(const SavedEvening&, const SavedEvening&) = default;
+};
+
+// What the file may hold; the window's fields should not take more.
+inline constexpr qsizetype EveningFileSizeLimit = 256 * 1024;
+inline constexpr qsizetype EveningDrinkLimit = 500;
+inline constexpr qsizetype EveningTextLimit = 100;
+inline constexpr int EveningFormatVersion = 1;
+
+// Drinks further back than this are of no use to a forecast and are dropped when reading.
+inline constexpr qint64 EveningKeepSeconds = 48 * 3600;
+
+enum class EveningRefusal {
+    TooLarge,      // more than EveningFileSizeLimit bytes
+    NotJson,       // not JSON at all
+    NotObject,     // JSON, but not an object
+    Version,       // no version, or one this program does not read
+    WrongType,     // a field missing or not of its type
+    TooManyDrinks, // more than EveningDrinkLimit
+    TextTooLong,   // a text longer than EveningTextLimit
+    InvalidText,   // a text that is not proper Unicode
+    InvalidDate,   // not a real date as yyyy-MM-dd
+    UnknownSex,    // neither "m" nor "f"
+    UnknownId,     // a model, country or driver class this program does not know
+};
+
+struct EveningRead {
+    SavedEvening evening; // the defaults when refused
+    std::optional<EveningRefusal> refusal;
+};
+
+// Compact UTF-8 JSON carrying the format version.
+QByteArray toJson(const SavedEvening& evening);
+
+// The evening in `bytes`, without the drinks that began more than EveningKeepSeconds before
+// `now` (a drink whose time is not a proper ЧЧ:ММ counts from the end of its day).
+EveningRead readEvening(const QByteArray& bytes, const QDateTime& now);
+
+// Why the file could not hold `evening`, if it could not.
+std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening);
+
+struct EveningLoad {
+    SavedEvening evening; // the defaults when there is no file or it was refused
+    QString notice;       // a short Russian text for the window when the file was refused
+};
+
+// The evening saved at `path`. A file that cannot be read as an evening is renamed to
+// "<name>.bad" (replacing an older one) so that the next save does not destroy it.
+EveningLoad loadEvening(const QString& path, const QDateTime& now);
+
+// Replaces the file at `path` atomically, creating its folder when needed. Refuses a symbolic
+// link at `path` and an evening the file could not hold. False on any failure.
+bool saveEvening(const QString& path, const SavedEvening& evening);

@@ -1,0 +1,50 @@
+// Treats arbitrary bytes as a saved evening and checks what the reader promises: a refusal
+// leaves the defaults, an accepted evening is one the file can hold with no drink older than
+// the kept span, and writing it out reads back as the same evening, byte for byte the second time.
+#include "forecast/eveningfile.h"
+#include "forecast/forecastinput.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Fixed, so that a crash found once replays the same way; the seeds' drinks lie around it.
+const QDateTime& now() {
+    static const QDateTime at(QDate(2026, 12, 8), QTime(22, 0), QTimeZone::utc());
+    return at;
+}
+
+bool recentEnough(const SavedDrink& drink) {
+    const std::optional<QTime> time = forecastinput::clockTime(drink.time).value;
+    const QDateTime start = time ? QDateTime(drink.date, *time, QTimeZone::utc())
+                                 : QDateTime(drink.date.addDays(1), QTime(0, 0), QTimeZone::utc());
+    return start.secsTo(now()) <= EveningKeepSeconds;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const EveningRead read = readEvening(bytes, now());
+    if (read.refusal) {
+        if (read.evening != SavedEvening{})
+            std::abort();
+        return 0;
+    }
+    if (eveningProblem(read.evening))
+        std::abort();
+    for (const SavedDrink& drink : read.evening.drinks)
+        if (!recentEnough(drink))
+            std::abort();
+
+    const QByteArray written = toJson(read.evening);
+    const EveningRead back = readEvening(written, now());
+    if (back.refusal || back.evening != read.evening || toJson(back.evening) != written)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,272 @@
+#include "forecast/eveningfile.h"
+#include "settings/settingslocation.h"
+#include "tempprogramfolder.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+Q_DECLARE_METATYPE(EveningRefusal)
+Q_DECLARE_METATYPE(SavedEvening)
+
+// The forecast window's evening kept in forecast.json: what comes back, what is dropped, and
+// what happens to a file that cannot be read.
+class TestEvening : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileLiesBesideSettings_data();
+    void fileLiesBesideSettings();
+    void everyTypedTextComesBack();
+    void freshEveningHasAFixedForm();
+    void drinksOlderThanTwoDaysAreDropped_data();
+    void drinksOlderThanTwoDaysAreDropped();
+    void limitsThemselvesAreRead();
+    void refusedFileIsSetAside_data();
+    void refusedFileIsSetAside();
+    void fileThatCannotBeSetAsideStays();
+    void missingFileGivesFreshWindowQuietly();
+    void saveRefusesLinksAndEveningsTheFileCannotHold_data();
+    void saveRefusesLinksAndEveningsTheFileCannotHold();
+};
+
+namespace {
+const QDateTime Now(QDate(2026, 12, 8), QTime(22, 0));
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QJsonObject validObject() {
+    SavedEvening evening;
+    evening.drinks.append({QDate(2026, 12, 8), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    return QJsonDocument::fromJson(toJson(evening)).object();
+}
+
+// A valid file with one field of the evening, or of its drink, replaced.
+QByteArray with(const QString& key, const QJsonValue& value, bool inDrink = false) {
+    QJsonObject object = validObject();
+    QJsonObject drink = object[u"drinks"].toArray()[0].toObject();
+    QJsonObject& target = inDrink ? drink : object;
+    if (value.isUndefined())
+        target.remove(key);
+    else
+        target[key] = value;
+    if (inDrink)
+        object[u"drinks"] = QJsonArray{drink};
+    return QJsonDocument(object).toJson();
+}
+
+QByteArray withDrinks(int count) {
+    QJsonArray drinks;
+    for (int i = 0; i < count; ++i)
+        drinks.append(validObject()[u"drinks"].toArray()[0]);
+    return with(u"drinks"_qs, drinks);
+}
+} // namespace
+
+void TestEvening::fileLiesBesideSettings_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("writable program folder") << u"Программа"_qs << u"Программа/forecast.json"_qs;
+    QTest::newRow("program folder missing") << u"нет"_qs << u"config/promille/forecast.json"_qs;
+}
+
+void TestEvening::fileLiesBesideSettings() {
+    QFETCH(QString, program);
+    QFETCH(QString, expected);
+    TempProgramFolder root;
+    QVERIFY(QDir(root.path()).mkdir(u"Программа"_qs));
+    const QString config = root.filePath(u"config"_qs);
+    const QString path = forecastFilePath(root.filePath(program), config);
+    QCOMPARE(path, root.filePath(expected));
+    QCOMPARE(QFileInfo(path).dir(),
+             QFileInfo(settingsFilePath(root.filePath(program), config)).dir());
+}
+
+void TestEvening::everyTypedTextComesBack() {
+    SavedEvening evening;
+    evening.drinks = {
+        {QDate(2026, 12, 8), u"21:05"_qs, u"Самогон «Дед»"_qs, u"abc"_qs, u"45,5"_qs, u"15"_qs},
+        {QDate(2026, 12, 7), u"9:6"_qs, u"Квас"_qs, u""_qs, u"1,2"_qs, u"ноль"_qs}};
+    evening.sex = Sex::Female;
+    const QList<QString SavedEvening::*> texts{&SavedEvening::mass,    &SavedEvening::height,
+                                               &SavedEvening::age,     &SavedEvening::slowestRate,
+                                               &SavedEvening::rate,    &SavedEvening::fastestRate,
+                                               &SavedEvening::deficit, &SavedEvening::absorption,
+                                               &SavedEvening::planned, &SavedEvening::customLimit};
+    for (int i = 0; i < texts.size(); ++i)
+        evening.*texts[i] = u"поле %1"_qs.arg(i);
+    evening.model = u"all"_qs;
+    evening.country = u"US-CAL"_qs;
+    evening.driverClass = u"professional"_qs;
+
+    TempProgramFolder root;
+    const QString path = root.filePath(u"новая папка/forecast.json"_qs);
+    QVERIFY(saveEvening(path, evening));
+    const EveningLoad loaded = loadEvening(path, Now);
+    QCOMPARE(loaded.notice, QString());
+    QVERIFY(loaded.evening == evening);
+    QVERIFY(!read(path).contains('\n'));
+}
+
+void TestEvening::freshEveningHasAFixedForm() {
+    // Older files must stay readable, so the names and defaults may not drift.
+    QCOMPARE(toJson(SavedEvening{}),
+             QByteArray(R"({"absorption":"0","age":"30","country":"RU","customLimit":"",)"
+                        R"("deficit":"0","drinks":[],"driverClass":"general","fastestRate":"0,16",)"
+                        R"("height":"175","mass":"","model":"widmark","planned":"08:00",)"
+                        R"("rate":"0,13","sex":"m","slowestRate":"0,1","version":1})"));
+}
+
+void TestEvening::drinksOlderThanTwoDaysAreDropped_data() {
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<bool>("kept");
+    const QDate edge(2026, 12, 6);
+    QTest::newRow("exactly 48 h") << Now << edge << u"22:00"_qs << true;
+    QTest::newRow("a minute more") << Now << edge << u"21:59"_qs << false;
+    QTest::newRow("later tonight") << Now << Now.date() << u"23:30"_qs << true;
+    QTest::newRow("bad time, day ends after the edge") << Now << edge << u"25:00"_qs << true;
+    QTest::newRow("bad time, day ends before the edge")
+        << Now << edge.addDays(-1) << u"abc"_qs << false;
+    const QDateTime midnight(QDate(2026, 12, 9), QTime(0, 0));
+    QTest::newRow("empty time, day ends at the edge") << midnight << edge << QString() << true;
+    QTest::newRow("empty time, day before") << midnight << edge.addDays(-1) << QString() << false;
+}
+
+void TestEvening::drinksOlderThanTwoDaysAreDropped() {
+    QFETCH(QDateTime, now);
+    QFETCH(QDate, date);
+    QFETCH(QString, time);
+    QFETCH(bool, kept);
+    SavedEvening evening;
+    evening.mass = u"70"_qs;
+    evening.drinks.append({date, time, u"Вино"_qs, u"150"_qs, u"12"_qs});
+    const EveningRead read = readEvening(toJson(evening), now);
+    QVERIFY(!read.refusal);
+    QCOMPARE(read.evening.drinks.size(), kept ? 1 : 0);
+    QCOMPARE(read.evening.mass, u"70"_qs);
+}
+
+void TestEvening::limitsThemselvesAreRead() {
+    QVERIFY(!readEvening(withDrinks(EveningDrinkLimit), Now).refusal);
+    QVERIFY(!readEvening(with(u"drink"_qs, QString(EveningTextLimit, u'ж'), true), Now).refusal);
+    QByteArray largest = with(u"mass"_qs, u"80"_qs);
+    largest.append(EveningFileSizeLimit - largest.size(), ' ');
+    QVERIFY(!readEvening(largest, Now).refusal);
+}
+
+void TestEvening::refusedFileIsSetAside_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<EveningRefusal>("refusal");
+    QByteArray large = with(u"mass"_qs, u"80"_qs);
+    large.append(EveningFileSizeLimit + 1 - large.size(), ' ');
+    const QString longText(EveningTextLimit + 1, u'ж');
+    const QJsonValue none(QJsonValue::Undefined);
+    using R = EveningRefusal;
+    QTest::newRow("too large") << large << R::TooLarge;
+    QTest::newRow("empty") << QByteArray() << R::NotJson;
+    QTest::newRow("cut short") << with(u"mass"_qs, u"80"_qs).chopped(2) << R::NotJson;
+    QTest::newRow("not UTF-8") << QByteArray("{\"version\":1,\"mass\":\"\xff\"}") << R::NotJson;
+    QTest::newRow("array") << QByteArray("[]") << R::NotObject;
+    QTest::newRow("empty object") << QByteArray("{}") << R::Version;
+    QTest::newRow("version 2") << with(u"version"_qs, 2) << R::Version;
+    QTest::newRow("drinks not a list") << with(u"drinks"_qs, QJsonObject()) << R::WrongType;
+    QTest::newRow("mass as number") << with(u"mass"_qs, 80) << R::WrongType;
+    QTest::newRow("planned missing") << with(u"planned"_qs, none) << R::WrongType;
+    QTest::newRow("drink time missing") << with(u"time"_qs, none, true) << R::WrongType;
+    QTest::newRow("drink as text") << with(u"drinks"_qs, QJsonArray{u"Пиво"_qs}) << R::WrongType;
+    QTest::newRow("501 drinks") << withDrinks(EveningDrinkLimit + 1) << R::TooManyDrinks;
+    QTest::newRow("long drink name") << with(u"drink"_qs, longText, true) << R::TextTooLong;
+    QTest::newRow("lone surrogate")
+        << QByteArray(with(u"age"_qs, u"@"_qs).replace("@", "\\ud800")) << R::InvalidText;
+    QTest::newRow("30 February") << with(u"date"_qs, u"2026-02-30"_qs, true) << R::InvalidDate;
+    QTest::newRow("sex as word") << with(u"sex"_qs, u"male"_qs) << R::UnknownSex;
+    QTest::newRow("unknown model") << with(u"model"_qs, u"guess"_qs) << R::UnknownId;
+    QTest::newRow("lower-case country") << with(u"country"_qs, u"ru"_qs) << R::UnknownId;
+    QTest::newRow("long region") << with(u"country"_qs, u"US-CALI"_qs) << R::UnknownId;
+    QTest::newRow("short region") << with(u"country"_qs, u"US-CA"_qs) << R::UnknownId;
+    QTest::newRow("unknown class") << with(u"driverClass"_qs, u"pro"_qs) << R::UnknownId;
+}
+
+void TestEvening::refusedFileIsSetAside() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(EveningRefusal, refusal);
+    QCOMPARE(readEvening(bytes, Now).refusal, std::optional(refusal));
+
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    QVERIFY(write(path + u".bad"_qs, "older"));
+    QVERIFY(write(path, bytes));
+    const EveningLoad loaded = loadEvening(path, Now);
+    QVERIFY(loaded.evening == SavedEvening{});
+    QCOMPARE(loaded.notice,
+             u"Сохранённый прогноз не прочитан; файл отложен как forecast.json.bad"_qs);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(read(path + u".bad"_qs), bytes);
+}
+
+void TestEvening::fileThatCannotBeSetAsideStays() {
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    // A folder that is not empty cannot be renamed over.
+    QVERIFY(QDir().mkpath(path + u".bad/inside"_qs));
+    QVERIFY(write(path, "{}"));
+    const EveningLoad loaded = loadEvening(path, Now);
+    QVERIFY(loaded.evening == SavedEvening{});
+    QVERIFY(!loaded.notice.isEmpty());
+    QCOMPARE(read(path), QByteArray("{}"));
+}
+
+void TestEvening::missingFileGivesFreshWindowQuietly() {
+    TempProgramFolder root;
+    const EveningLoad loaded = loadEvening(root.filePath(u"forecast.json"_qs), Now);
+    QVERIFY(loaded.evening == SavedEvening{});
+    QCOMPARE(loaded.notice, QString());
+    QVERIFY(QDir(root.path()).isEmpty());
+}
+
+void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
+    QTest::addColumn<QString>("linkTo");
+    QTest::addColumn<SavedEvening>("evening");
+    SavedEvening longText;
+    longText.mass = QString(EveningTextLimit + 1, u'9');
+    SavedEvening noDate;
+    noDate.drinks.append({QDate(), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    QTest::newRow("link to a file") << u"target"_qs << SavedEvening{};
+    QTest::newRow("link to nowhere") << u"nowhere"_qs << SavedEvening{};
+    QTest::newRow("text too long") << QString() << longText;
+    QTest::newRow("drink without date") << QString() << noDate;
+}
+
+void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold() {
+    QFETCH(QString, linkTo);
+    QFETCH(SavedEvening, evening);
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    const QString target = root.filePath(u"target"_qs);
+    QVERIFY(write(target, "old"));
+    if (linkTo.isEmpty())
+        QVERIFY(write(path, "old"));
+    else
+        QVERIFY(QFile::link(root.filePath(linkTo), path));
+
+    QVERIFY(!saveEvening(path, evening));
+    QCOMPARE(read(target), QByteArray("old"));
+    QCOMPARE(read(path), linkTo == u"nowhere" ? QByteArray("<none>") : QByteArray("old"));
+    QCOMPARE(QFileInfo(path).isSymLink(), !linkTo.isEmpty());
+    QVERIFY(!QFileInfo::exists(root.filePath(u"nowhere"_qs)));
+}
+
+QTEST_APPLESS_MAIN(TestEvening)
+#include "tst_evening.moc"
