@@ -2,6 +2,7 @@
 
 #include "qtclock.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 QtDialogs::QtDialogs(QtClock& clock)
@@ -12,4 +13,12 @@ void QtDialogs::message(QWidget* owner, const QString& text, const QString& titl
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.exec();
     m_clock.release();
+}
+
+QString QtDialogs::saveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                const QString& filter) {
+    m_clock.hold();
+    const QString path = QFileDialog::getSaveFileName(owner, caption, suggested, filter);
+    m_clock.release();
+    return path;
 }

@@ -9,6 +9,8 @@ class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QtClock& clock);
     void message(QWidget* owner, const QString& text, const QString& title) override;
+    QString saveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
 
 private:
     QtClock& m_clock;

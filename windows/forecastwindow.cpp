@@ -3,15 +3,29 @@
 #include "app/application.h"
 #include "app/chartwidget.h"
 #include "app/clock.h"
+#include "app/dialogs.h"
 #include "app/services.h"
 #include "app/timer.h"
 #include "forecast/drinkcatalogue.h"
+#include "forecast/forecastexport.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 #include "settings/profilefile.h"
 #include "settings/settingslocation.h"
+#include "windows/forecastchart.h"
+#include "windows/forecastreport.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -265,6 +279,29 @@ QWidget* ForecastWindow::buildAnswers() {
     m_summaryLabel->setAccessibleName(QStringLiteral("Прогноз"));
     layout->addWidget(m_summaryLabel, 1);
 
+    auto* keep = new QGridLayout;
+    const struct {
+        const char* name;
+        QString text;
+        void (ForecastWindow::*action)();
+    } buttons[] = {
+        {"SaveReport", QStringLiteral("Сохранить отчёт…"), &ForecastWindow::saveReport},
+        {"Print", QStringLiteral("Печать…"), &ForecastWindow::print},
+        {"SaveChart", QStringLiteral("Сохранить график (PNG)"), &ForecastWindow::saveChart},
+        {"SaveData", QStringLiteral("Сохранить данные (CSV)"), &ForecastWindow::saveData},
+    };
+    int index = 0;
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(b.text, box);
+        button->setObjectName(QString::fromLatin1(b.name));
+        connect(button, &QPushButton::clicked, this,
+                [this, action = b.action] { (this->*action)(); });
+        keep->addWidget(button, index / 2, index % 2);
+        m_keepButtons.append(button);
+        ++index;
+    }
+    layout->addLayout(keep);
+
     m_loading = true;
     m_planned->setText(m_form.planned);
     m_loading = false;
@@ -425,35 +462,11 @@ void ForecastWindow::recompute() {
         const Forecast& f = *m_check.forecast;
         m_summary = forecastsummary::lines(f, limit, m_check.plannedTime);
         m_summary.insert(1, forecastsummary::nowLine(f, now));
-        const double border = limit.effectivePromille();
-        m_chart->setGrid(f.start(), 60);
-        m_chart->setBand(ChartWidget::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
-                                           QColor(0x99, 0xBB, 0xEE, 110)});
-        m_chart->setSeries({ChartWidget::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
-                                                QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}});
-        m_chart->setLevelLines(
-            {ChartWidget::LevelLine{border,
-                                    QStringLiteral("предел ") + forecastsummary::levelText(border) +
-                                        QStringLiteral(" ‰"),
-                                    QColor(0xC0, 0, 0), Qt::DashDotLine},
-             ChartWidget::LevelLine{0, QStringLiteral("0"), QColor(0x60, 0x60, 0x60),
-                                    Qt::SolidLine}});
-        m_chart->setTimeLines({ChartWidget::TimeLine{now, QStringLiteral("сейчас"),
-                                                     QColor(0x20, 0x80, 0x20), Qt::DotLine}});
-        QList<ChartWidget::Mark> marks;
-        const Peak peak = f.peak();
-        const QDate day = f.start().date();
-        marks.append({peak.time.central, peak.level.central,
-                      QStringLiteral("пик ") + forecastsummary::levelText(peak.level.central) +
-                          QStringLiteral(" ‰ в ") +
-                          forecastsummary::clockText(peak.time.central, day)});
-        if (const auto below = f.fallsTo(border))
-            marks.append({below->central, border, forecastsummary::clockText(below->central, day)});
-        if (const auto sober = f.soberAt())
-            marks.append({sober->central, 0, forecastsummary::clockText(sober->central, day)});
-        m_chart->setMarks(marks);
+        forecastchart::show(*m_chart, f, limit.effectivePromille(), now);
     }
     m_summaryLabel->setText(m_summary.join(u'\n'));
+    for (QWidget* button : m_keepButtons)
+        button->setEnabled(m_check.ok());
     // The chart is never the only carrier: a screen reader reads the answers from it too.
     m_chart->setAccessibleDescription(m_summary.join(u' '));
 }
@@ -500,4 +513,112 @@ void ForecastWindow::showProblems() {
 void ForecastWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides: the evening typed so far is there at the next opening.
     event->accept();
+}
+
+// --- keeping the answer -----------------------------------------------------------------------
+
+QString ForecastWindow::askSavePath(const QString& caption, const QString& name,
+                                    const QString& filter, const QString& suffix) {
+    if (m_lastFolder.isEmpty()) {
+        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (m_lastFolder.isEmpty())
+            m_lastFolder = QDir::homePath();
+    }
+    const QString day =
+        m_app.services().clock.currentDateTime().toString(QStringLiteral("yyyy-MM-dd"));
+    QString path = m_app.services().dialogs.saveFileName(
+        this, caption, joinedPath(m_lastFolder, name + u'-' + day + suffix), filter);
+    if (path.isEmpty())
+        return path;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+ReportPage ForecastWindow::report() const {
+    ReportFacts facts;
+    const BodyModel& model = BodyModel::widmark();
+    facts.modelName = model.name();
+    facts.modelSource = model.source();
+    facts.reductionFactor = m_check.forecast ? m_check.forecast->reductionFactor() : 0;
+    facts.limit = Limit::russia();
+    facts.summary = m_summary;
+    if (!facts.summary.isEmpty() && facts.summary.last() == forecastsummary::warning())
+        facts.summary.removeLast();
+    facts.made = m_app.services().clock.currentDateTime();
+    return reportPage(m_form, facts);
+}
+
+void ForecastWindow::saveReport() {
+    if (!m_check.ok())
+        return;
+    const QString path = askSavePath(QStringLiteral("Сохранить отчёт"), QStringLiteral("прогноз"),
+                                     QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
+    if (path.isEmpty())
+        return;
+    // The page has its own chart, of the page's proportions, whatever the window's size.
+    ChartWidget chart;
+    chart.setLeftAxis(QStringLiteral("‰"));
+    chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
+    chart.resize(1000, 520);
+    forecastchart::show(chart, *m_check.forecast, Limit::russia().effectivePromille(),
+                        m_app.services().clock.currentDateTime());
+    if (!forecastreport::writePdf(path, report(), chart))
+        saveFailed(path);
+}
+
+void ForecastWindow::saveChart() {
+    if (!m_check.ok())
+        return;
+    const QString path = askSavePath(QStringLiteral("Сохранить график"), QStringLiteral("график"),
+                                     QStringLiteral("PNG (*.png)"), QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !m_chart->grab().save(&file, "PNG") || !file.commit())
+        saveFailed(path);
+}
+
+void ForecastWindow::saveData() {
+    if (!m_check.ok())
+        return;
+    const QString path = askSavePath(QStringLiteral("Сохранить данные"), QStringLiteral("прогноз"),
+                                     QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = forecastexport::csv(*m_check.forecast);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        saveFailed(path);
+}
+
+void ForecastWindow::print() {
+#if QT_CONFIG(printdialog)
+    if (!m_check.ok())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать прогноза"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ChartWidget chart;
+    chart.setLeftAxis(QStringLiteral("‰"));
+    chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
+    chart.resize(1000, 520);
+    forecastchart::show(chart, *m_check.forecast, Limit::russia().effectivePromille(),
+                        m_app.services().clock.currentDateTime());
+    QPainter painter(&printer);
+    if (painter.isActive())
+        forecastreport::paint(painter,
+                              QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
+                              report(), chart);
+#endif
+}
+
+void ForecastWindow::saveFailed(const QString& path) {
+    m_app.services().dialogs.message(
+        this, QStringLiteral("Не удалось сохранить файл ") + QDir::toNativeSeparators(path),
+        QStringLiteral("Прогноз"));
 }

@@ -2,6 +2,7 @@
 
 #include "forecast/calculatorhandover.h"
 #include "forecast/forecastform.h"
+#include "forecast/reportpage.h"
 
 #include <QWidget>
 
@@ -51,6 +52,16 @@ private:
     void showProblems();
     void setProblem(QLineEdit* field, const QString& problem);
 
+    // Keeping the answer: a one-page report, the chart as a picture, the curve as a table.
+    QString askSavePath(const QString& caption, const QString& name, const QString& filter,
+                        const QString& suffix);
+    ReportPage report() const;
+    void saveReport();
+    void saveChart();
+    void saveData();
+    void print();
+    void saveFailed(const QString& path);
+
     Application& m_app;
     ForecastForm m_form;
     ForecastFormCheck m_check;
@@ -76,5 +87,7 @@ private:
     QLabel* m_summaryLabel;
     ChartWidget* m_chart;
     Timer* m_nowTick; // moves the "сейчас" line
+    QList<QWidget*> m_keepButtons;
+    QString m_lastFolder; // where the last file was saved, offered again
     QHash<QLineEdit*, QLabel*> m_problems;
 };

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QStringList>
 
 // Records every message box instead of showing it.
 class RecordingDialogs : public Dialogs {
@@ -17,6 +18,14 @@ public:
     void message(QWidget*, const QString& text, const QString& title) override {
         shown.append({text, title});
     }
+    // Answers with the next prepared path (empty: the user cancels) and records the question.
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggested,
+                         const QString&) override {
+        asked.append({caption, suggested});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
 
     QList<Shown> shown;
+    QList<Shown> asked; // caption and suggested path of each save question
+    QStringList answers;
 };

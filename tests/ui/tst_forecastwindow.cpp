@@ -6,9 +6,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 class TestForecastWindow : public QObject {
     Q_OBJECT
@@ -28,6 +34,8 @@ private slots:
     void keyboardAloneAddsATypedDrink();
     void removingTheLastDrinkLeavesAnEmptyChartWithAHint();
     void massComesFromTheSavedWeightAndIsNeverWritten();
+    void reportChartAndDataAreSavedWhereTheUserSays();
+    void cancelledOrImpossibleSaveLeavesNothing();
 
 private:
     ForecastWindow* forecast() const {
@@ -300,6 +308,72 @@ void TestForecastWindow::massComesFromTheSavedWeightAndIsNeverWritten() {
     QFile in(file);
     QVERIFY(in.open(QIODevice::ReadOnly));
     QCOMPARE(in.readAll(), bytes);
+}
+
+void TestForecastWindow::reportChartAndDataAreSavedWhereTheUserSays() {
+    workedExample();
+    openForecast();
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QString pdf = out.filePath(u"отчёт"_qs); // the suffix is added
+    const QString png = out.filePath(u"chart.png"_qs);
+    const QString csv = out.filePath(u"data.csv"_qs);
+    t->dialogs.answers = {pdf, png, csv};
+    TestApplication::click(f("SaveReport"));
+    TestApplication::click(f("SaveChart"));
+    TestApplication::click(f("SaveData"));
+    QVERIFY(t->dialogs.shown.isEmpty());
+    QCOMPARE(t->dialogs.asked.size(), 3);
+    // Each question starts where the last file went.
+    QCOMPARE(QFileInfo(t->dialogs.asked[1].title).absolutePath(), out.path());
+    QVERIFY(t->dialogs.asked[0].title.endsWith(u"прогноз-2026-12-08.pdf"_qs));
+
+    QFile report(pdf + u".pdf"_qs);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QByteArray bytes = report.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    // One page: one page object besides the page tree.
+    static const QRegularExpression page(u"/Type\\s*/Page(?!s)"_qs);
+    QCOMPARE(QString::fromLatin1(bytes).count(page), 1);
+
+    const QImage image(out.filePath(u"chart.png"_qs));
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), chart()->size() * chart()->devicePixelRatio());
+
+    QFile data(csv);
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    const QByteArray raw = data.readAll();
+    QVERIFY(raw.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(raw.mid(3)).split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), u"время;промилле;нижняя граница;верхняя граница"_qs);
+    // 21:00 to the slowest curve's end at 0,5837 / 0,10 h: every 5 minutes, and the last one.
+    QCOMPARE(lines[1], u"08.12.2026 21:00;0,584;0,584;0,584"_qs);
+    QCOMPARE(lines[13], u"08.12.2026 22:00;0,454;0,424;0,484"_qs);
+    QCOMPARE(lines.last().section(u';', 1), u"0,000;0,000;0,000"_qs);
+    for (const QString& line : lines)
+        QCOMPARE(line.count(u';'), 3);
+}
+
+void TestForecastWindow::cancelledOrImpossibleSaveLeavesNothing() {
+    workedExample();
+    openForecast();
+    QTemporaryDir out;
+    t->dialogs.answers = {QString()}; // cancelled
+    TestApplication::click(f("SaveReport"));
+    QCOMPARE(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QVERIFY(t->dialogs.shown.isEmpty());
+
+    // A folder that does not exist: one message, no file.
+    t->dialogs.answers = {out.filePath(u"missing/data.csv"_qs)};
+    TestApplication::click(f("SaveData"));
+    QCOMPARE(t->dialogs.shown.size(), 1);
+    QCOMPARE(t->dialogs.shown.first().title, u"Прогноз"_qs);
+    QVERIFY(!QFile::exists(out.filePath(u"missing/data.csv"_qs)));
+
+    // Without an answer there is nothing to keep.
+    f<QLineEdit>("DrinkGrams")->clear();
+    for (const char* button : {"SaveReport", "SaveChart", "SaveData", "Print"})
+        QVERIFY2(!f(button)->isEnabled(), button);
 }
 
 QTEST_MAIN(TestForecastWindow)

@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(args.takeFirst());
     QDir().mkpath(folder.path());
+    // Scenes that save a file (the forecast's report) put it beside the pictures.
+    qapp.setProperty("outputFolder", folder.absolutePath());
     int failures = 0;
     for (const Scene& s : scenes()) {
         if (!args.isEmpty() && !args.contains(s.name))

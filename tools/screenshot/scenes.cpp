@@ -2,7 +2,9 @@
 
 #include "windows/periodictablewindow.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -32,6 +34,28 @@ QWidget* calculated(TestApplication& t, const QString& hours) {
     type(t, "Text3", hours);
     clickOn(t, QStringLiteral("Form3"), QStringLiteral("Command1"));
     t.clock.advance(1100);
+    return w;
+}
+
+QWidget* twoDrinkEvening(TestApplication& t) {
+    // An evening of two drinks: vodka from the calculator two hours ago, then a beer.
+    calculator(t);
+    type(t, "Text1", QStringLiteral("100"));
+    type(t, "Text2", QStringLiteral("80"));
+    type(t, "Text3", QStringLiteral("2"));
+    clickOn(t, QStringLiteral("Form3"), QStringLiteral("ForecastLink"));
+    QWidget* w = t.window(QStringLiteral("Form5"));
+    if (!w)
+        return nullptr;
+    clickOn(t, QStringLiteral("Form5"), QStringLiteral("AddDrink"));
+    auto* drink = t.control<QComboBox>(QStringLiteral("Form5"), QStringLiteral("DrinkName"));
+    drink->setCurrentText(QStringLiteral("Пиво 5%"));
+    emit drink->activated(drink->currentIndex());
+    for (const auto& [field, text] :
+         {std::pair{"DrinkTime", "21:15"}, std::pair{"DrinkGrams", "500"}})
+        t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(field))
+            ->setText(QString::fromUtf8(text));
+    w->resize(1100, 700);
     return w;
 }
 
@@ -112,27 +136,14 @@ const std::vector<Scene>& scenes() {
              t.clock.advance(1700);
              return w;
          }},
-        {QStringLiteral("forecast"),
+        {QStringLiteral("forecast"), twoDrinkEvening},
+        {QStringLiteral("forecast-report"),
          [](TestApplication& t) -> QWidget* {
-             // An evening of two drinks: vodka from the calculator two hours ago, then a beer.
-             calculator(t);
-             type(t, "Text1", QStringLiteral("100"));
-             type(t, "Text2", QStringLiteral("80"));
-             type(t, "Text3", QStringLiteral("2"));
-             QWidget* w = clickOn(t, QStringLiteral("Form3"), QStringLiteral("ForecastLink"));
-             w = t.window(QStringLiteral("Form5"));
-             if (!w)
-                 return nullptr;
-             clickOn(t, QStringLiteral("Form5"), QStringLiteral("AddDrink"));
-             auto* drink =
-                 t.control<QComboBox>(QStringLiteral("Form5"), QStringLiteral("DrinkName"));
-             drink->setCurrentText(QStringLiteral("Пиво 5%"));
-             emit drink->activated(drink->currentIndex());
-             for (const auto& [field, text] :
-                  {std::pair{"DrinkTime", "21:15"}, std::pair{"DrinkGrams", "500"}})
-                 t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(field))
-                     ->setText(QString::fromUtf8(text));
-             w->resize(1100, 700);
+             // The report of the same evening, as a PDF beside the pictures.
+             QWidget* w = twoDrinkEvening(t);
+             const QString folder = qApp->property("outputFolder").toString();
+             t.dialogs.answers = {QDir(folder).filePath(QStringLiteral("forecast-report.pdf"))};
+             clickOn(t, QStringLiteral("Form5"), QStringLiteral("SaveReport"));
              return w;
          }},
     };
