@@ -1,6 +1,7 @@
 #include "forecastform.h"
 
 #include "forecastinput.h"
+#include "limittable.h"
 
 #include <algorithm>
 
@@ -67,6 +68,18 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form) {
                                                              : out.fastestRate;
         field = rates.problem;
     }
+    if (form.ownLimit) {
+        const Checked<double> own = forecastinput::ownLimit(form.customLimit);
+        out.customLimit = own.problem;
+        out.limit = Limit::custom(own.value.value_or(0));
+    } else {
+        const DriverClass driver = driverClassOf(form.driverClass);
+        out.limit = limittable::limitFor(form.country, driver);
+        if (driver == DriverClass::Novice)
+            out.limit.country += QStringLiteral(", начинающий водитель");
+        else if (driver == DriverClass::Professional)
+            out.limit.country += QStringLiteral(", профессиональный водитель");
+    }
     // An empty planner asks nothing; a typed time must be a time.
     if (!form.planned.trimmed().isEmpty()) {
         const Checked<QTime> planned = forecastinput::clockTime(form.planned);
@@ -77,7 +90,7 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form) {
     const bool drinksOk = out.badRows().isEmpty();
     if (!drinksOk || !mass.value || !deficit.value || !absorption.value || !rates.params ||
         !out.planned.isEmpty() || !out.model.isEmpty() || !out.height.isEmpty() ||
-        !out.age.isEmpty())
+        !out.age.isEmpty() || !out.customLimit.isEmpty())
         return out;
     ForecastParams params = *rates.params;
     params.deficit = *deficit.value;
@@ -95,4 +108,12 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form) {
     out.forecast = allModels ? Forecast::computeAllModels(drinks, person, params)
                              : Forecast::compute(drinks, person, *model, params);
     return out;
+}
+
+DriverClass driverClassOf(const QString& name) {
+    if (name == QStringLiteral("novice"))
+        return DriverClass::Novice;
+    if (name == QStringLiteral("professional"))
+        return DriverClass::Professional;
+    return DriverClass::General;
 }

@@ -4,6 +4,7 @@
 #include "drink.h"
 #include "forecast.h"
 #include "forecastparams.h"
+#include "limitentry.h"
 #include "person.h"
 #include "ratecheck.h"
 
@@ -48,12 +49,19 @@ struct ForecastForm {
     QString deficit = QStringLiteral("0");    // percent
     QString absorption = QStringLiteral("0"); // minutes
     QString planned = QStringLiteral("08:00");
+    // Whose limit: a country of the table and the driver's class, or the user's own figure.
+    QString country = QStringLiteral("RU");
+    QString driverClass = QStringLiteral("general"); // "general", "novice", "professional"
+    bool ownLimit = false;
+    QString customLimit; // g/l, read when ownLimit
 };
 
 struct ForecastFormCheck {
     QList<DrinkEntryCheck> drinks;
     QString mass, slowestRate, rate, fastestRate, deficit, absorption, planned; // problems
     QString model, height, age;                                                 // problems
+    QString customLimit;                                                        // problem
+    Limit limit; // the one the answers are measured against
     std::optional<QTime> plannedTime;
     std::optional<Forecast> forecast; // only when every field is right
 
@@ -63,3 +71,6 @@ struct ForecastFormCheck {
 };
 
 ForecastFormCheck checkForecastForm(const ForecastForm& form);
+
+// The driver classes as the form and the saved evening name them.
+DriverClass driverClassOf(const QString& name);

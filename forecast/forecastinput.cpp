@@ -72,6 +72,10 @@ Checked<double> bodyMass(const QString& text) {
     return number(text, 20, Lower::Inclusive, 300);
 }
 
+Checked<double> ownLimit(const QString& text) {
+    return number(text, 0, Lower::Inclusive, 1.5);
+}
+
 Checked<double> height(const QString& text) {
     return number(text, 100, Lower::Inclusive, 250);
 }

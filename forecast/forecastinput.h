@@ -15,6 +15,7 @@ Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23
 Checked<double> strength(const QString& text);          // percent, 0 < S ≤ 100
 Checked<double> drinkGrams(const QString& text);        // 0 < V ≤ 5000
 Checked<double> bodyMass(const QString& text);          // kilograms, 20…300
+Checked<double> ownLimit(const QString& text);          // g/l blood, 0…1,5
 Checked<double> height(const QString& text);            // centimetres, 100…250
 Checked<double> age(const QString& text);               // years, 14…120
 Checked<double> drinkingMinutes(const QString& text);   // 0…1440

@@ -6,10 +6,13 @@
 #include "app/dialogs.h"
 #include "app/services.h"
 #include "app/timer.h"
+#include "calc/numbertext.h"
 #include "forecast/drinkcatalogue.h"
+#include "forecast/eveningform.h"
 #include "forecast/forecastexport.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
+#include "forecast/limittable.h"
 #include "settings/profilefile.h"
 #include "settings/settingslocation.h"
 #include "windows/forecastchart.h"
@@ -69,19 +72,31 @@ ForecastWindow::ForecastWindow(Application& app)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Прогноз — алкоголь"));
     setMinimumSize(900, 620);
-    resize(1100, 700);
+    resize(1100, 720);
+
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("Notice"));
+    m_notice->setWordWrap(true);
+    QPalette p = m_notice->palette();
+    p.setColor(QPalette::WindowText, ProblemColour);
+    m_notice->setPalette(p);
+    m_notice->hide();
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildDrinks(), 3);
-    top->addWidget(buildPerson(), 2);
+    top->addWidget(buildPerson(), 3);
     auto* bottom = new QHBoxLayout;
     m_chart = new ChartWidget(this);
     m_chart->setObjectName(QStringLiteral("Chart"));
     m_chart->setLeftAxis(QStringLiteral("‰"));
     m_chart->setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     bottom->addWidget(m_chart, 3);
-    bottom->addWidget(buildAnswers(), 2);
+    auto* side = new QVBoxLayout;
+    side->addWidget(buildLimit());
+    side->addWidget(buildAnswers(), 1);
+    bottom->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_notice);
     layout->addLayout(top);
     layout->addLayout(bottom, 1);
 
@@ -97,21 +112,106 @@ ForecastWindow::ForecastWindow(Application& app)
     m_nowTick->onTick([this] { recompute(); });
     m_nowTick->setEnabled(true);
 
+    // The evening as it was left; a file that cannot be read is set aside, with one notice.
+    const Services& services = m_app.services();
+    m_eveningPath = forecastFilePath(services.programFolder, services.userConfigHome);
+    const EveningLoad loaded = loadEvening(m_eveningPath, services.clock.currentDateTime());
+    m_form = formOf(loaded.evening);
+    m_keptEvening = !m_form.drinks.isEmpty();
+    m_notice->setText(loaded.notice);
+    m_notice->setVisible(!loaded.notice.isEmpty());
     // The body mass the calculator remembers; the forecast reads it and never writes it.
-    const QString settings =
-        settingsFilePath(m_app.services().programFolder, m_app.services().userConfigHome);
-    m_form.mass = GetValueString(QStringLiteral("Вес"), QStringLiteral("p"), settings, {});
-    m_loading = true;
-    m_mass->setText(m_form.mass);
-    m_loading = false;
+    if (m_form.mass.isEmpty())
+        m_form.mass =
+            GetValueString(QStringLiteral("Вес"), QStringLiteral("p"),
+                           settingsFilePath(services.programFolder, services.userConfigHome), {});
+    showForm();
     m_built = true;
-    showRow(-1);
+    if (!m_form.drinks.isEmpty())
+        m_table->setCurrentCell(int(m_form.drinks.size()) - 1, TimeColumn);
+    showRow(m_table->currentRow());
     recompute();
+}
+
+void ForecastWindow::showForm() {
+    m_loading = true;
+    m_table->setRowCount(0);
+    for (int row = 0; row < m_form.drinks.size(); ++row) {
+        m_table->insertRow(row);
+        showRowInTable(row);
+    }
+    m_sex->setCurrentIndex(m_form.sex == Sex::Female ? 1 : 0);
+    m_mass->setText(m_form.mass);
+    m_model->setCurrentIndex(std::max(0, m_model->findData(m_form.model)));
+    m_height->setText(m_form.height);
+    m_age->setText(m_form.age);
+    m_rate->setText(m_form.rate);
+    m_slowest->setText(m_form.slowestRate);
+    m_fastest->setText(m_form.fastestRate);
+    m_deficit->setText(m_form.deficit);
+    m_absorption->setText(m_form.absorption);
+    m_planned->setText(m_form.planned);
+    const int country =
+        m_form.ownLimit ? m_country->count() - 1 : m_country->findData(m_form.country);
+    m_country->setCurrentIndex(std::max(0, country));
+    m_driver->setCurrentIndex(std::max(0, m_driver->findData(m_form.driverClass)));
+    m_ownLimit->setText(m_form.customLimit);
+    m_loading = false;
+    showFieldsInUse();
+}
+
+void ForecastWindow::showFieldsInUse() {
+    const QString model = m_model->currentData().toString();
+    const bool all = model == Forecast::AllModels;
+    const BodyModel* chosen = BodyModel::byKey(model);
+    const bool own = m_country->currentIndex() == m_country->count() - 1;
+    const std::pair<QWidget*, bool> fields[] = {
+        {m_height, all || (chosen && chosen->needsHeight())},
+        {m_age, all || (chosen && chosen->needsAge())},
+        {m_ownLimit, own},
+        {m_driver, !own},
+    };
+    for (const auto& [w, used] : fields) {
+        w->setVisible(used);
+        if (QLabel* caption = m_captions.value(w))
+            caption->setVisible(used);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            if (QLabel* problem = m_problems.value(edit))
+                problem->setVisible(used);
+    }
+}
+
+void ForecastWindow::limitChosen() {
+    const bool own = m_country->currentIndex() == m_country->count() - 1;
+    // An own limit starts from the figure that applied so far, so the choice alone changes
+    // no answer.
+    if (own && !m_loading && m_ownLimit->text().trimmed().isEmpty()) {
+        m_loading = true;
+        m_ownLimit->setText(numbertext::decimalText(m_check.limit.effectivePromille()));
+        m_loading = false;
+    }
+    showFieldsInUse();
+    editorChanged();
+}
+
+void ForecastWindow::showHelp() {
+    QStringList text{QStringLiteral("Модели тела:")};
+    for (const BodyModel& model : BodyModel::all())
+        text << u"• "_qs + model.name() + QStringLiteral(" — ") + model.help() +
+                    QStringLiteral(" Источник: ") + model.source();
+    text << QStringLiteral("• все модели — диапазон охватывает все модели и все скорости "
+                           "выведения; средняя линия — модель Видмарка.");
+    text << QString()
+         << QStringLiteral("Предел: ") + m_check.limit.country + QStringLiteral(" — ") +
+                m_check.limit.description() + QStringLiteral(". Источник: ") + m_check.limit.source;
+    text << QString() << forecastsummary::warning();
+    m_app.services().dialogs.message(this, text.join(u'\n'), QStringLiteral("Справка"));
 }
 
 QLineEdit* ForecastWindow::field(QWidget* parent, const QString& name, const QString& spoken) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
+    edit->setMaxLength(int(EveningTextLimit)); // what the kept evening holds
     edit->setAccessibleName(spoken);
     connect(edit, &QLineEdit::textChanged, this, [this] { editorChanged(); });
     return edit;
@@ -206,47 +306,96 @@ QWidget* ForecastWindow::buildDrinks() {
 QWidget* ForecastWindow::buildPerson() {
     auto* box = new QGroupBox(QStringLiteral("Человек и модель"), this);
     auto* layout = new QGridLayout(box);
-    int row = 0;
-    auto addRow = [&](const QString& caption, QWidget* w, QLabel* problem) {
+    // Two columns of label, field and problem: the body on the left, the rates on the right.
+    auto place = [&](int row, int column, const QString& caption, QWidget* w, QLabel* problem) {
         auto* label = new QLabel(caption, box);
         label->setBuddy(w);
-        layout->addWidget(label, row, 0);
-        layout->addWidget(w, row, 1);
+        layout->addWidget(label, row, column * 3);
+        layout->addWidget(w, row, column * 3 + 1);
         if (problem)
-            layout->addWidget(problem, row, 2);
-        ++row;
+            layout->addWidget(problem, row + 1, column * 3 + 1);
+        m_captions.insert(w, label);
     };
     m_sex = new QComboBox(box);
     m_sex->setObjectName(QStringLiteral("Sex"));
     m_sex->setAccessibleName(QStringLiteral("Пол"));
     m_sex->addItems({QStringLiteral("муж"), QStringLiteral("жен")});
     connect(m_sex, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
-    addRow(QStringLiteral("&Пол"), m_sex, nullptr);
-
+    place(0, 0, QStringLiteral("&Пол"), m_sex, nullptr);
     m_mass = field(box, QStringLiteral("BodyMass"), QStringLiteral("Масса тела, кг"));
-    addRow(QStringLiteral("&Масса, кг"), m_mass, problemLabel(box, m_mass));
+    place(2, 0, QStringLiteral("&Масса, кг"), m_mass, problemLabel(box, m_mass));
+
+    m_model = new QComboBox(box);
+    m_model->setObjectName(QStringLiteral("Model"));
+    m_model->setAccessibleName(QStringLiteral("Модель тела"));
+    for (const BodyModel& model : BodyModel::all())
+        m_model->addItem(model.name(), model.key());
+    m_model->addItem(QStringLiteral("все модели"), Forecast::AllModels.toString());
+    connect(m_model, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
+    place(4, 0, QStringLiteral("Моде&ль"), m_model, nullptr);
+    m_height = field(box, QStringLiteral("Height"), QStringLiteral("Рост, см"));
+    place(6, 0, QStringLiteral("&Рост, см"), m_height, problemLabel(box, m_height));
+    m_age = field(box, QStringLiteral("Age"), QStringLiteral("Возраст, лет"));
+    place(8, 0, QStringLiteral("Во&зраст, лет"), m_age, problemLabel(box, m_age));
+
     m_rate = field(box, QStringLiteral("Rate"), QStringLiteral("Выведение, промилле в час"));
-    addRow(QStringLiteral("&Выведение, ‰/ч"), m_rate, problemLabel(box, m_rate));
+    place(0, 1, QStringLiteral("&Выведение, ‰/ч"), m_rate, problemLabel(box, m_rate));
     m_slowest = field(box, QStringLiteral("SlowestRate"),
                       QStringLiteral("Самое медленное выведение, промилле в час"));
-    addRow(QStringLiteral("  медленнее всего"), m_slowest, problemLabel(box, m_slowest));
+    place(2, 1, QStringLiteral("медленнее всего"), m_slowest, problemLabel(box, m_slowest));
     m_fastest = field(box, QStringLiteral("FastestRate"),
                       QStringLiteral("Самое быстрое выведение, промилле в час"));
-    addRow(QStringLiteral("  быстрее всего"), m_fastest, problemLabel(box, m_fastest));
+    place(4, 1, QStringLiteral("быстрее всего"), m_fastest, problemLabel(box, m_fastest));
     m_deficit = field(box, QStringLiteral("Deficit"), QStringLiteral("Не всасывается, процентов"));
-    addRow(QStringLiteral("Не всасывается, &%"), m_deficit, problemLabel(box, m_deficit));
+    place(6, 1, QStringLiteral("Не всасывается, &%"), m_deficit, problemLabel(box, m_deficit));
     m_absorption =
         field(box, QStringLiteral("Absorption"), QStringLiteral("Время всасывания, минут"));
-    addRow(QStringLiteral("Всасывание, м&ин"), m_absorption, problemLabel(box, m_absorption));
+    place(8, 1, QStringLiteral("Всасывание, м&ин"), m_absorption, problemLabel(box, m_absorption));
+    layout->setColumnMinimumWidth(2, 8);
+    layout->setRowStretch(10, 1);
+    return box;
+}
 
-    m_loading = true;
-    m_rate->setText(m_form.rate);
-    m_slowest->setText(m_form.slowestRate);
-    m_fastest->setText(m_form.fastestRate);
-    m_deficit->setText(m_form.deficit);
-    m_absorption->setText(m_form.absorption);
-    m_loading = false;
-    layout->setRowStretch(row, 1);
+QWidget* ForecastWindow::buildLimit() {
+    auto* box = new QGroupBox(QStringLiteral("Предел"), this);
+    auto* layout = new QGridLayout(box);
+    m_country = new QComboBox(box);
+    m_country->setObjectName(QStringLiteral("Country"));
+    m_country->setAccessibleName(QStringLiteral("Страна"));
+    for (const LimitEntry& entry : limittable::entries())
+        m_country->addItem(entry.country, entry.id);
+    m_country->addItem(QStringLiteral("свой предел"), QString());
+    connect(m_country, &QComboBox::currentIndexChanged, this, [this] { limitChosen(); });
+    auto* countryLabel = new QLabel(QStringLiteral("С&трана"), box);
+    countryLabel->setBuddy(m_country);
+    layout->addWidget(countryLabel, 0, 0);
+    layout->addWidget(m_country, 0, 1, 1, 2);
+
+    m_driver = new QComboBox(box);
+    m_driver->setObjectName(QStringLiteral("Driver"));
+    m_driver->setAccessibleName(QStringLiteral("Водитель"));
+    m_driver->addItem(QStringLiteral("обычный"), QStringLiteral("general"));
+    m_driver->addItem(QStringLiteral("начинающий"), QStringLiteral("novice"));
+    m_driver->addItem(QStringLiteral("профессиональный"), QStringLiteral("professional"));
+    connect(m_driver, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
+    auto* driverLabel = new QLabel(QStringLiteral("Водител&ь"), box);
+    driverLabel->setBuddy(m_driver);
+    layout->addWidget(driverLabel, 1, 0);
+    layout->addWidget(m_driver, 1, 1, 1, 2);
+    m_captions.insert(m_driver, driverLabel);
+
+    m_ownLimit = field(box, QStringLiteral("OwnLimit"), QStringLiteral("Свой предел, промилле"));
+    auto* ownLabel = new QLabel(QStringLiteral("Свой предел, ‰"), box);
+    ownLabel->setBuddy(m_ownLimit);
+    layout->addWidget(ownLabel, 2, 0);
+    layout->addWidget(m_ownLimit, 2, 1);
+    layout->addWidget(problemLabel(box, m_ownLimit), 2, 2);
+    m_captions.insert(m_ownLimit, ownLabel);
+
+    auto* help = new QPushButton(QStringLiteral("Справка о моделях и пределах"), box);
+    help->setObjectName(QStringLiteral("Help"));
+    connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
+    layout->addWidget(help, 3, 0, 1, 3);
     return box;
 }
 
@@ -311,6 +460,9 @@ QWidget* ForecastWindow::buildAnswers() {
 // --- the drink table --------------------------------------------------------------------------
 
 void ForecastWindow::addRow() {
+    // As many as the kept evening can hold: far beyond any evening.
+    if (m_form.drinks.size() >= EveningDrinkLimit)
+        return;
     DrinkEntry entry;
     const QDateTime now = m_app.services().clock.currentDateTime();
     entry.date = now.date();
@@ -322,7 +474,7 @@ void ForecastWindow::addRow() {
     m_table->insertRow(row);
     showRowInTable(row);
     m_table->setCurrentCell(row, TimeColumn);
-    recompute();
+    changed();
     m_time->setFocus(Qt::OtherFocusReason);
     m_time->selectAll();
 }
@@ -334,7 +486,7 @@ void ForecastWindow::removeRow() {
     m_form.drinks.removeAt(row);
     m_table->removeRow(row);
     rowSelected();
-    recompute();
+    changed();
 }
 
 void ForecastWindow::rowSelected() {
@@ -408,7 +560,22 @@ void ForecastWindow::editorChanged() {
     m_form.deficit = m_deficit->text();
     m_form.absorption = m_absorption->text();
     m_form.planned = m_planned->text();
+    m_form.model = m_model->currentData().toString();
+    m_form.height = m_height->text();
+    m_form.age = m_age->text();
+    m_form.ownLimit = m_country->currentIndex() == m_country->count() - 1;
+    if (!m_form.ownLimit)
+        m_form.country = m_country->currentData().toString();
+    m_form.driverClass = m_driver->currentData().toString();
+    m_form.customLimit = m_ownLimit->text();
+    showFieldsInUse();
+    changed();
+}
+
+void ForecastWindow::changed() {
     recompute();
+    // Kept on every change; a refused write (a read-only folder) costs only the keeping.
+    saveEvening(m_eveningPath, savedEvening(m_form));
 }
 
 void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
@@ -426,7 +593,7 @@ void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
             m_table->setCurrentCell(row, TimeColumn);
         }
     }
-    if (fresh) {
+    if (fresh && !m_keptEvening) {
         m_loading = true;
         m_sex->setCurrentIndex(handover.sex == Sex::Female ? 1 : 0);
         if (!handover.mass.isEmpty())
@@ -446,7 +613,7 @@ void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
 
 void ForecastWindow::recompute() {
     m_check = checkForecastForm(m_form);
-    const Limit limit = Limit::russia();
+    const Limit& limit = m_check.limit;
     showProblems();
 
     const QDateTime now = m_app.services().clock.currentDateTime();
@@ -497,6 +664,9 @@ void ForecastWindow::showProblems() {
     setProblem(m_deficit, m_check.deficit);
     setProblem(m_absorption, m_check.absorption);
     setProblem(m_planned, m_check.planned);
+    setProblem(m_height, m_check.height);
+    setProblem(m_age, m_check.age);
+    setProblem(m_ownLimit, m_check.customLimit);
 
     // A row that needs a look says so in the table, in words.
     for (int r = 0; r < m_table->rowCount() && r < m_check.drinks.size(); ++r) {
@@ -538,11 +708,18 @@ QString ForecastWindow::askSavePath(const QString& caption, const QString& name,
 
 ReportPage ForecastWindow::report() const {
     ReportFacts facts;
-    const BodyModel& model = BodyModel::widmark();
-    facts.modelName = model.name();
-    facts.modelSource = model.source();
+    if (const BodyModel* model = BodyModel::byKey(m_form.model)) {
+        facts.modelName = model->name();
+        facts.modelSource = model->source();
+    } else {
+        facts.modelName = QStringLiteral("все модели");
+        QStringList sources;
+        for (const BodyModel& each : BodyModel::all())
+            sources << each.name() + QStringLiteral(": ") + each.source();
+        facts.modelSource = sources.join(QStringLiteral("; "));
+    }
     facts.reductionFactor = m_check.forecast ? m_check.forecast->reductionFactor() : 0;
-    facts.limit = Limit::russia();
+    facts.limit = m_check.limit;
     facts.summary = m_summary;
     if (!facts.summary.isEmpty() && facts.summary.last() == forecastsummary::warning())
         facts.summary.removeLast();
@@ -562,7 +739,7 @@ void ForecastWindow::saveReport() {
     chart.setLeftAxis(QStringLiteral("‰"));
     chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     chart.resize(1000, 520);
-    forecastchart::show(chart, *m_check.forecast, Limit::russia().effectivePromille(),
+    forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
                         m_app.services().clock.currentDateTime());
     if (!forecastreport::writePdf(path, report(), chart))
         saveFailed(path);
@@ -607,7 +784,7 @@ void ForecastWindow::print() {
     chart.setLeftAxis(QStringLiteral("‰"));
     chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     chart.resize(1000, 520);
-    forecastchart::show(chart, *m_check.forecast, Limit::russia().effectivePromille(),
+    forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
                         m_app.services().clock.currentDateTime());
     QPainter painter(&printer);
     if (painter.isActive())

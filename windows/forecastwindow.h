@@ -24,8 +24,9 @@ class ForecastWindow : public QWidget {
 public:
     explicit ForecastWindow(Application& app);
 
-    // Takes the calculator's drink, body and rate. A fresh window takes everything; one that
-    // already holds an evening only gains the drink as a new row, so nothing typed is lost.
+    // Takes the calculator's drink, body and rate. A fresh window without a kept evening takes
+    // everything; one that holds an evening only gains the drink as a new row, so nothing typed
+    // or kept is lost.
     void takeOver(const CalculatorHandover& handover, bool fresh);
 
     const ForecastFormCheck& current() const { return m_check; }
@@ -37,6 +38,7 @@ protected:
 private:
     QWidget* buildDrinks();
     QWidget* buildPerson();
+    QWidget* buildLimit();
     QWidget* buildAnswers();
     QLineEdit* field(QWidget* parent, const QString& name, const QString& spoken);
     QLabel* problemLabel(QWidget* parent, QLineEdit* field);
@@ -48,6 +50,11 @@ private:
     void drinkPicked();
     void showRow(int row);
     void showRowInTable(int row);
+    void limitChosen();
+    void showHelp();
+    void showForm(); // every field from m_form
+    void changed();  // an edit: answer it and keep the evening
+    void showFieldsInUse();
     void recompute();
     void showProblems();
     void setProblem(QLineEdit* field, const QString& problem);
@@ -77,6 +84,13 @@ private:
     QLineEdit* m_strength;
     QLineEdit* m_duration;
     QComboBox* m_sex;
+    QComboBox* m_model;
+    QLineEdit* m_height;
+    QLineEdit* m_age;
+    QComboBox* m_country;
+    QComboBox* m_driver;
+    QLineEdit* m_ownLimit;
+    QLabel* m_notice;
     QLineEdit* m_mass;
     QLineEdit* m_slowest;
     QLineEdit* m_rate;
@@ -90,4 +104,7 @@ private:
     QList<QWidget*> m_keepButtons;
     QString m_lastFolder; // where the last file was saved, offered again
     QHash<QLineEdit*, QLabel*> m_problems;
+    QHash<QWidget*, QLabel*> m_captions; // shown and hidden with their fields
+    QString m_eveningPath;
+    bool m_keptEvening = false; // opened with drinks from the kept evening
 };

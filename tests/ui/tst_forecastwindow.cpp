@@ -35,6 +35,9 @@ private slots:
     void removingTheLastDrinkLeavesAnEmptyChartWithAHint();
     void massComesFromTheSavedWeightAndIsNeverWritten();
     void reportChartAndDataAreSavedWhereTheUserSays();
+    void modelCountryAndDriverChangeTheAnswers();
+    void eveningSurvivesReopening();
+    void unreadableEveningIsSetAsideWithANotice();
     void cancelledOrImpossibleSaveLeavesNothing();
 
 private:
@@ -374,6 +377,98 @@ void TestForecastWindow::cancelledOrImpossibleSaveLeavesNothing() {
     f<QLineEdit>("DrinkGrams")->clear();
     for (const char* button : {"SaveReport", "SaveChart", "SaveData", "Print"})
         QVERIFY2(!f(button)->isEnabled(), button);
+}
+
+void TestForecastWindow::modelCountryAndDriverChangeTheAnswers() {
+    // 100 g of vodka at 21:00, 80 kg; at 23:30 the band is 0,18–0,33 ‰.
+    workedExample();
+    openForecast();
+    f<QLineEdit>("PlannedTime")->setText(u"23:30"_qs);
+    QVERIFY(summary().contains(u"Предел по закону (Россия): 0,3 г/л в крови"_qs));
+    QVERIFY(summary().contains(u"В 23:30: 0,18–0,33 ‰ — неопределённо"_qs));
+    QVERIFY(f("Driver")->isVisible());
+    QVERIFY(!f("OwnLimit")->isVisible());
+
+    auto* country = f<QComboBox>("Country");
+    country->setCurrentIndex(country->findData(u"DE"_qs));
+    QVERIFY2(summary().contains(u"Предел по закону (Германия): 0,5 г/л"_qs), qPrintable(summary()));
+    QVERIFY(summary().contains(u"Ниже предела 0,5 ‰: с 21:39"_qs));
+    QVERIFY(summary().contains(u"— ниже предела даже при медленном выведении"_qs));
+
+    // A novice in Germany may have no alcohol at all.
+    f<QComboBox>("Driver")->setCurrentIndex(1);
+    QVERIFY(summary().contains(u"Германия, начинающий водитель"_qs));
+    QVERIFY(summary().contains(u"— выше предела даже при быстром выведении"_qs));
+
+    // An own limit starts from the one that applied, then follows what is typed.
+    country->setCurrentIndex(country->count() - 1);
+    QVERIFY(f("OwnLimit")->isVisible());
+    QVERIFY(!f("Driver")->isVisible());
+    QCOMPARE(f<QLineEdit>("OwnLimit")->text(), u"0"_qs);
+    f<QLineEdit>("OwnLimit")->setText(u"0,2"_qs);
+    QVERIFY(summary().contains(u"В 23:30: 0,18–0,33 ‰ — неопределённо"_qs));
+    f<QLineEdit>("OwnLimit")->setText(u"2"_qs);
+    QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
+    QVERIFY(!problem("OwnLimit").isEmpty());
+    country->setCurrentIndex(0);
+
+    // A body-water model asks for height and age; all models widen the band.
+    QVERIFY(!f("Height")->isVisible());
+    auto* model = f<QComboBox>("Model");
+    model->setCurrentIndex(model->findData(u"watson"_qs));
+    QVERIFY(f("Height")->isVisible());
+    QVERIFY(f("Age")->isVisible());
+    QVERIFY(!summary().contains(u"Пик: 0,58 ‰"_qs));
+    model->setCurrentIndex(model->findData(u"all"_qs));
+    QVERIFY(summary().contains(u"Пик: 0,58 ‰ в 21:00 ("_qs));
+    f<QLineEdit>("Height")->setText(u"99"_qs);
+    QVERIFY(!problem("Height").isEmpty());
+    QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
+}
+
+void TestForecastWindow::eveningSurvivesReopening() {
+    workedExample();
+    openForecast();
+    TestApplication::click(f("AddDrink"));
+    f<QLineEdit>("DrinkTime")->setText(u"21:30"_qs);
+    f<QLineEdit>("DrinkGrams")->setText(u"abc"_qs); // not yet a number, kept all the same
+    f<QLineEdit>("Rate")->setText(u"0,15"_qs);
+    auto* country = f<QComboBox>("Country");
+    country->setCurrentIndex(country->findData(u"FI"_qs));
+    QVERIFY(QFile::exists(t->folder.filePath(u"forecast.json"_qs)));
+
+    // As after a restart: a new window reads what the last one left.
+    t->app().windows().release(*forecast());
+    TestApplication::settle();
+    QCOMPARE(forecast(), nullptr);
+    openForecast();
+    auto* table = f<QTableWidget>("Drinks");
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 1)->text(), u"21:30"_qs);
+    QCOMPARE(table->item(1, 3)->text(), u"abc"_qs);
+    QCOMPARE(f<QLineEdit>("Rate")->text(), u"0,15"_qs);
+    QCOMPARE(f<QComboBox>("Country")->currentData().toString(), u"FI"_qs);
+    QVERIFY(f("Notice")->isHidden());
+}
+
+void TestForecastWindow::unreadableEveningIsSetAsideWithANotice() {
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("{\"version\": 1, \"drinks\": ");
+    }
+    workedExample();
+    openForecast();
+    QVERIFY(f("Notice")->isVisible());
+    QVERIFY(f<QLabel>("Notice")->text().contains(u"forecast.json.bad"_qs));
+    QFile bad(file + u".bad"_qs);
+    QVERIFY(bad.open(QIODevice::ReadOnly));
+    QCOMPARE(bad.readAll(), QByteArray("{\"version\": 1, \"drinks\": "));
+    // It starts from the calculator, and keeps the new evening in a new file.
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+    QVERIFY(QFile::exists(file));
+    QVERIFY(t->dialogs.shown.isEmpty());
 }
 
 QTEST_MAIN(TestForecastWindow)
