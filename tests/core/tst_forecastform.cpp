@@ -1,5 +1,6 @@
 #include "forecast/calculatorhandover.h"
 #include "forecast/drinkcatalogue.h"
+#include "forecast/eveningform.h"
 #include "forecast/forecastform.h"
 
 #include "calc/numbertext.h"
@@ -22,6 +23,9 @@ private slots:
     void oneBadFieldMeansNoForecast_data();
     void oneBadFieldMeansNoForecast();
     void goodFormGivesTheForecastOfItsDrinks();
+    void limitFollowsCountryDriverAndOwnFigure_data();
+    void limitFollowsCountryDriverAndOwnFigure();
+    void formSurvivesTheSavedEvening();
     void bodyFieldsCountOnlyForModelsThatUseThem_data();
     void bodyFieldsCountOnlyForModelsThatUseThem();
     void formForecastFollowsTheChosenModel_data();
@@ -281,6 +285,76 @@ void TestForecastForm::formForecastFollowsTheChosenModel() {
     QCOMPARE_LE(qAbs(peak.lowest - lowest), 5e-8);
     QCOMPARE_LE(qAbs(peak.central - central), 5e-8);
     QCOMPARE_LE(qAbs(peak.highest - highest), 5e-8);
+}
+
+void TestForecastForm::limitFollowsCountryDriverAndOwnFigure_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("driver");
+    QTest::addColumn<bool>("own");
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<double>("limit"); // negative: the form has a problem
+    QTest::newRow("Russia") << u"RU"_qs << u"general"_qs << false << QString() << u"Россия"_qs
+                            << 0.3;
+    QTest::newRow("Germany, novice") << u"DE"_qs << u"novice"_qs << false << QString()
+                                     << u"Германия, начинающий водитель"_qs << 0.0;
+    QTest::newRow("USA, professional") << u"US"_qs << u"professional"_qs << false << QString()
+                                       << u"США, профессиональный водитель"_qs << 0.4;
+    QTest::newRow("unknown country: Russia")
+        << u"XX"_qs << u"general"_qs << false << QString() << u"Россия"_qs << 0.3;
+    QTest::newRow("own 0,25") << u"DE"_qs << u"novice"_qs << true << u"0,25"_qs << u"свой предел"_qs
+                              << 0.25;
+    QTest::newRow("own 0") << u"RU"_qs << u"general"_qs << true << u"0"_qs << u"свой предел"_qs
+                           << 0.0;
+    QTest::newRow("own beyond 1,5")
+        << u"RU"_qs << u"general"_qs << true << u"1,6"_qs << u"свой предел"_qs << -1.0;
+    QTest::newRow("own empty") << u"RU"_qs << u"general"_qs << true << QString()
+                               << u"свой предел"_qs << -1.0;
+}
+
+void TestForecastForm::limitFollowsCountryDriverAndOwnFigure() {
+    ForecastForm form = goodForm();
+    QFETCH(QString, country);
+    QFETCH(QString, driver);
+    QFETCH(bool, own);
+    QFETCH(QString, figure);
+    QFETCH(double, limit);
+    form.country = country;
+    form.driverClass = driver;
+    form.ownLimit = own;
+    form.customLimit = figure;
+    const ForecastFormCheck check = checkForecastForm(form);
+    QTEST(check.limit.country, "title");
+    QCOMPARE(check.ok(), limit >= 0);
+    QCOMPARE(check.customLimit.isEmpty(), limit >= 0);
+    if (limit >= 0)
+        QVERIFY(qAbs(check.limit.effectivePromille() - limit) < 1e-9);
+}
+
+void TestForecastForm::formSurvivesTheSavedEvening() {
+    ForecastForm form = goodForm();
+    form.drinks.append(
+        {QDate(2026, 12, 8), u"7:5"_qs, u"свой"_qs, u"abc"_qs, u"13,5"_qs, u"15"_qs});
+    form.sex = Sex::Female;
+    form.model = u"seidl"_qs;
+    form.height = u"168"_qs;
+    form.country = u"GB-SCT"_qs;
+    form.driverClass = u"novice"_qs;
+    const QDateTime now(QDate(2026, 12, 8), QTime(23, 0));
+    const auto again = [&](const ForecastForm& f) {
+        const EveningRead read = readEvening(toJson(savedEvening(f)), now);
+        return savedEvening(formOf(read.evening));
+    };
+    QCOMPARE(again(form), savedEvening(form));
+    QCOMPARE(formOf(savedEvening(form)).drinks.size(), 2);
+
+    // An own limit is kept by its figure; without one the country's limit comes back.
+    form.ownLimit = true;
+    form.customLimit = u"0,2"_qs;
+    QVERIFY(formOf(savedEvening(form)).ownLimit);
+    form.customLimit.clear();
+    QVERIFY(!formOf(savedEvening(form)).ownLimit);
+    QCOMPARE(formOf(savedEvening(form)).country, u"GB-SCT"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestForecastForm)
