@@ -3,6 +3,7 @@
 #include "app/chartwidget.h"
 #include "windows/forecastwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +39,7 @@ private slots:
     void modelCountryAndDriverChangeTheAnswers();
     void eveningSurvivesReopening();
     void unreadableEveningIsSetAsideWithANotice();
+    void everyControlHasASpokenName();
     void cancelledOrImpossibleSaveLeavesNothing();
 
 private:
@@ -469,6 +471,31 @@ void TestForecastWindow::unreadableEveningIsSetAsideWithANotice() {
     QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
     QVERIFY(QFile::exists(file));
     QVERIFY(t->dialogs.shown.isEmpty());
+}
+
+void TestForecastWindow::everyControlHasASpokenName() {
+    workedExample();
+    openForecast();
+    auto* model = f<QComboBox>("Model");
+    model->setCurrentIndex(model->findData(u"all"_qs)); // height and age on show too
+    int checked = 0;
+    for (QWidget* w : forecast()->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_qs) || !w->isVisible())
+            continue;
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(spoken);
+        // An empty problem line has nothing to say, and says nothing.
+        if (w->objectName().endsWith(u"Problem"_qs)) {
+            QCOMPARE(spoken->role(), QAccessible::StaticText);
+            continue;
+        }
+        ++checked;
+        QVERIFY2(!spoken->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+    }
+    QVERIFY2(checked >= 25, qPrintable(QString::number(checked)));
+    // The chart says what the summary says.
+    QCOMPARE(QAccessible::queryAccessibleInterface(chart())->text(QAccessible::Description),
+             summary().replace(u'\n', u' '));
 }
 
 QTEST_MAIN(TestForecastWindow)
