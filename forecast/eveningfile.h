@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forecastform.h"
 #include "person.h"
 
 #include <QByteArray>
@@ -13,16 +14,8 @@
 // The forecast window's evening as the user left it, kept in forecast.json between runs. Every
 // field is the text as typed, valid or not, so that reopening the window loses nothing.
 
-struct SavedDrink {
-    QDate date;
-    QString time; // ЧЧ:ММ
-    QString drink;
-    QString grams;
-    QString strength;
-    QString duration = QStringLiteral("0");
-
-    friend bool operator==(const SavedDrink&, const SavedDrink&) = default;
-};
+// A drink row is kept exactly as the window holds it.
+using SavedDrink = DrinkEntry;
 
 // The defaults are those of a fresh window.
 struct SavedEvening {

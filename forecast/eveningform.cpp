@@ -2,8 +2,7 @@
 
 SavedEvening savedEvening(const ForecastForm& form) {
     SavedEvening e;
-    for (const DrinkEntry& d : form.drinks)
-        e.drinks.append({d.date, d.time, d.drink, d.grams, d.strength, d.duration});
+    e.drinks = form.drinks;
     e.sex = form.sex;
     e.mass = form.mass;
     e.height = form.height;
@@ -24,8 +23,7 @@ SavedEvening savedEvening(const ForecastForm& form) {
 
 ForecastForm formOf(const SavedEvening& e) {
     ForecastForm form;
-    for (const SavedDrink& d : e.drinks)
-        form.drinks.append({d.date, d.time, d.drink, d.grams, d.strength, d.duration});
+    form.drinks = e.drinks;
     form.sex = e.sex;
     form.mass = e.mass;
     form.height = e.height;

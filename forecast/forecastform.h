@@ -25,6 +25,8 @@ struct DrinkEntry {
     QString grams;
     QString strength;
     QString duration = QStringLiteral("0");
+
+    friend bool operator==(const DrinkEntry&, const DrinkEntry&) = default;
 };
 
 struct DrinkEntryCheck {

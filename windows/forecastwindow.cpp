@@ -734,15 +734,19 @@ void ForecastWindow::saveReport() {
                                      QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
-    // The page has its own chart, of the page's proportions, whatever the window's size.
     ChartWidget chart;
+    showOnPage(chart);
+    if (!forecastreport::writePdf(path, report(), chart))
+        saveFailed(path);
+}
+
+void ForecastWindow::showOnPage(ChartWidget& chart) const {
+    // The page has its own chart, of the page's proportions, whatever the window's size.
     chart.setLeftAxis(QStringLiteral("‰"));
     chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     chart.resize(1000, 520);
     forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
                         m_app.services().clock.currentDateTime());
-    if (!forecastreport::writePdf(path, report(), chart))
-        saveFailed(path);
 }
 
 void ForecastWindow::saveChart() {
@@ -781,11 +785,7 @@ void ForecastWindow::print() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     ChartWidget chart;
-    chart.setLeftAxis(QStringLiteral("‰"));
-    chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
-    chart.resize(1000, 520);
-    forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
-                        m_app.services().clock.currentDateTime());
+    showOnPage(chart);
     QPainter painter(&printer);
     if (painter.isActive())
         forecastreport::paint(painter,

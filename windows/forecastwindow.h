@@ -63,6 +63,7 @@ private:
     QString askSavePath(const QString& caption, const QString& name, const QString& filter,
                         const QString& suffix);
     ReportPage report() const;
+    void showOnPage(ChartWidget& chart) const;
     void saveReport();
     void saveChart();
     void saveData();
