@@ -17,8 +17,9 @@ FirstPaint::FirstPaint(QWidget* window)
 bool FirstPaint::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Paint && !m_seen) {
         m_seen = true;
-        // Quit once this paint has been handled and flushed.
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Quit once this paint has been handled and flushed; exit, since quit would ask the
+        // windows to close first, and a window may refuse.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
     return false;
 }
