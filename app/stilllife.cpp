@@ -1,9 +1,31 @@
 #include "stilllife.h"
 
+#include "framedifference.h"
 #include "timer.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QStyle>
+#include <QWindow>
+
+namespace {
+
+// Sets a label's pixmap without the repaint of its whole contents that QLabel asks for.
+// setUpdatesEnabled(true) would itself update() the whole widget; clearing the attribute it
+// toggles, and that update() consults, lifts the block without that repaint. The label has no
+// child widgets, so there is nothing else setUpdatesEnabled would pass the state on to.
+void setPixmapUnpainted(QLabel* label, const QPixmap& pixmap) {
+    if (!label->updatesEnabled()) {
+        label->setPixmap(pixmap);
+        return;
+    }
+    label->setAttribute(Qt::WA_UpdatesDisabled, true);
+    label->setPixmap(pixmap);
+    label->setAttribute(Qt::WA_UpdatesDisabled, false);
+}
+
+} // namespace
 
 StillLife::StillLife(QLabel* image, Clock& clock, const QList<int>& frames, int firstTimer,
                      QObject* window)
@@ -17,7 +39,7 @@ StillLife::StillLife(QLabel* image, Clock& clock, const QList<int>& frames, int 
         Timer* next = m_timers[(i + 1) % frames.size()];
         const int number = frames[i];
         self->onTick([this, self, next, number] {
-            m_image->setPixmap(frame(number));
+            show(number);
             self->setEnabled(false);
             next->setEnabled(true);
         });
@@ -31,4 +53,75 @@ void StillLife::start() {
 
 QPixmap StillLife::frame(int number) {
     return QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
+}
+
+QRect StillLife::difference(int from, int to) {
+    return difference(from, frame(from), to, frame(to));
+}
+
+QRect StillLife::difference(int from, const QPixmap& before, int to, const QPixmap& after) {
+    const QPair<int, int> pair(from, to);
+    const auto known = m_differences.constFind(pair);
+    if (known != m_differences.cend())
+        return *known;
+    const QRect changed = framedifference::changedRect(before.toImage(), after.toImage());
+    m_differences.insert(pair, changed);
+    return changed;
+}
+
+void StillLife::show(int number) {
+    const QPixmap before = m_image->pixmap();
+    const QPixmap after = frame(number);
+    const int previous = m_shown != NoFrame && before.cacheKey() == m_shownKey ? m_shown : NoFrame;
+    setPixmapUnpainted(m_image, after);
+    m_shown = number;
+    m_shownKey = m_image->pixmap().cacheKey();
+
+    if (!canBeSeen()) {
+        // Showing the window again repaints it; the first tick seen repaints all the same, for
+        // platforms that keep the old picture of a minimised window.
+        m_outOfDate = true;
+        return;
+    }
+    QRect changed;
+    if (m_outOfDate)
+        changed = m_image->contentsRect();
+    else if (previous != NoFrame)
+        changed = onLabel(difference(previous, before, number, after), after);
+    else // not one of the frames, such as the picture the window starts with
+        changed = onLabel(framedifference::changedRect(before.toImage(), after.toImage()), after);
+    m_outOfDate = false;
+    m_image->update(changed);
+}
+
+QRect StillLife::onLabel(const QRect& changed, const QPixmap& pixmap) const {
+    if (changed.isEmpty())
+        return {};
+    const int margin = m_image->margin();
+    const QRect contents = m_image->contentsRect().adjusted(margin, margin, -margin, -margin);
+    if (m_image->hasScaledContents())
+        return contents;
+    // Placed as QLabel places it: aligned in the contents, at its size in logical pixels.
+    const qreal ratio = pixmap.devicePixelRatio();
+    const Qt::Alignment alignment =
+        QStyle::visualAlignment(m_image->layoutDirection(), m_image->alignment());
+    const QRect placed = QStyle::alignedRect(QGuiApplication::layoutDirection(), alignment,
+                                             (QSizeF(pixmap.size()) / ratio).toSize(), contents);
+    QRectF area(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio);
+    area.translate(placed.topLeft());
+    // A frame drawn at another pixel ratio is scaled smoothly, which blends each pixel into
+    // its neighbours.
+    if (!qFuzzyCompare(m_image->devicePixelRatioF(), ratio))
+        area.adjust(-1, -1, 1, 1);
+    return area.toAlignedRect() & contents;
+}
+
+bool StillLife::canBeSeen() const {
+    if (!m_image->isVisible())
+        return false;
+    const QWidget* window = m_image->window();
+    if (window->isMinimized())
+        return false;
+    const QWindow* handle = window->windowHandle();
+    return handle && handle->isExposed();
 }
