@@ -3,28 +3,40 @@
 #include "timer.h"
 
 #include <QTimer>
+#include <QTimerEvent>
+
+#include <algorithm>
 
 QtClock::QtClock(QObject* parent)
     : QObject(parent) {}
 
 QtClock::~QtClock() {
-    qDeleteAll(m_running);
+    for (int id : std::as_const(m_running))
+        killTimer(id);
 }
 
 void QtClock::timerEnabled(Timer& timer) {
-    auto* qt = new QTimer(this);
-    qt->setTimerType(timer.interval() < 50 ? Qt::PreciseTimer : Qt::CoarseTimer);
-    qt->setInterval(timer.interval());
-    Timer* t = &timer;
-    connect(qt, &QTimer::timeout, this, [this, t] { fire(t); });
-    m_running.insert(t, qt);
-    qt->start();
+    const int id = startTimer(std::max(0, timer.interval()),
+                              timer.interval() < 50 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    if (id == 0)
+        return;
+    m_running.insert(&timer, id);
+    m_byId.insert(id, &timer);
 }
 
 void QtClock::timerDisabled(Timer& timer) {
-    if (QTimer* qt = m_running.take(&timer))
-        qt->deleteLater();
+    const auto it = m_running.constFind(&timer);
+    if (it != m_running.cend()) {
+        killTimer(*it);
+        m_byId.remove(*it);
+        m_running.erase(it);
+    }
     m_waiting.removeAll(QPointer<Timer>(&timer));
+}
+
+void QtClock::timerEvent(QTimerEvent* event) {
+    if (Timer* timer = m_byId.value(event->timerId()))
+        fire(timer);
 }
 
 void QtClock::fire(Timer* timer) {

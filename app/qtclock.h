@@ -7,10 +7,10 @@
 #include <QPointer>
 #include <QSet>
 
-class QTimer;
-
-// The program's clock: each enabled timer runs on a QTimer of the event loop. While a message
-// box is open (held), ticks that fall due wait and are delivered once it has closed.
+// The program's clock: each enabled timer runs on a timer of the event loop (an id from
+// startTimer: switching a timer on and off, ten times a second in the still lifes, allocates
+// nothing). While a message box is open (held), ticks that fall due wait and are delivered
+// once it has closed.
 class QtClock : public QObject, public Clock {
     Q_OBJECT
 
@@ -25,10 +25,14 @@ public:
     void hold();
     void release();
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
     void fire(Timer* timer);
 
-    QHash<Timer*, QTimer*> m_running;
+    QHash<Timer*, int> m_running; // timer → event-loop timer id
+    QHash<int, Timer*> m_byId;
     QList<QPointer<Timer>> m_waiting;
     int m_holds = 0;
 };
