@@ -3,6 +3,7 @@
 #include "application.h"
 #include "clickablelabel.h"
 #include "outlinerect.h"
+#include "readypicture.h"
 #include "services.h"
 #include "timer.h"
 #include "twips.h"
@@ -64,7 +65,7 @@ void BorderlessWindow::buildLayout(std::span<const ControlSpec> rows) {
     layouttable::build(this, rows);
 
     auto* strip = control<ClickableLabel>("Image1");
-    strip->setPixmap(QPixmap(QStringLiteral(":/chrome/titlestrip.gif")));
+    strip->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/titlestrip.gif")));
     strip->setScaledContents(true);
     new WindowDrag(this, strip);
 
@@ -75,15 +76,15 @@ void BorderlessWindow::buildLayout(std::span<const ControlSpec> rows) {
     palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
     title->setPalette(palette);
     auto* icon = control<ClickableLabel>("Image3");
-    icon->setPixmap(QPixmap(QStringLiteral(":/chrome/icon.gif")));
+    icon->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/icon.gif")));
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     if (m_marks != Marks::None) {
         auto* close = control<ClickableLabel>("Picture1_0");
-        close->setPixmap(QPixmap(QStringLiteral(":/chrome/close.gif")));
+        close->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/close.gif")));
         connect(close, &ClickableLabel::clicked, this, [this] { m_app.endProgram(); });
         auto* minimise = control<ClickableLabel>("Picture1_1");
-        minimise->setPixmap(QPixmap(QStringLiteral(":/chrome/minimize.gif")));
+        minimise->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/minimize.gif")));
         connect(minimise, &ClickableLabel::clicked, this, [this] { showMinimized(); });
     }
     for (const ChromeName& chrome : ChromeNames)

@@ -2,6 +2,7 @@
 
 #include "clickablelabel.h"
 #include "outlinerect.h"
+#include "readypicture.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -25,7 +26,7 @@ namespace layouttable {
 
 QCursor handCursor() {
     // The finger tip is the hot spot.
-    static const QCursor cursor(QPixmap(QStringLiteral(":/chrome/hand.png")), 1, 3);
+    static const QCursor cursor(readypicture::pixmap(QStringLiteral(":/chrome/hand.png")), 1, 3);
     return cursor;
 }
 
@@ -115,8 +116,9 @@ private:
     QWidget* m_window;
 };
 
+// The control without its text: the text is given once the font is in place, so a text box
+// or a panel's caption is laid out once, in its own font.
 QWidget* create(const ControlSpec& row, QWidget* parent) {
-    const QString text = row.text ? QString::fromUtf16(row.text) : QString();
     switch (row.kind) {
     case ControlKind::Label: {
         auto* label = new ClickableLabel(parent);
@@ -124,7 +126,6 @@ QWidget* create(const ControlSpec& row, QWidget* parent) {
         label->setWordWrap(true);
         label->setAlignment(row.look.centred ? Qt::AlignHCenter | Qt::AlignTop
                                              : Qt::AlignLeft | Qt::AlignTop);
-        label->setText(text);
         if (row.look.boxed) {
             label->setFrameShape(QFrame::Box);
             label->setFrameShadow(QFrame::Plain);
@@ -141,48 +142,89 @@ QWidget* create(const ControlSpec& row, QWidget* parent) {
         return picture;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(text, parent);
+        auto* button = new QPushButton(parent);
         button->setAutoDefault(false);
         return button;
     }
     case ControlKind::Panel: {
         // Panels are opaque: what lies under them does not show through.
-        auto* panel = new QGroupBox(text, parent);
+        auto* panel = new QGroupBox(parent);
         panel->setAutoFillBackground(true);
         return panel;
     }
     case ControlKind::TextBox:
-        return new QLineEdit(text, parent);
+        return new QLineEdit(parent);
     case ControlKind::MultiLineText: {
-        auto* edit = new QPlainTextEdit(text, parent);
+        auto* edit = new QPlainTextEdit(parent);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
         return edit;
     }
-    case ControlKind::List:
-        return new QListWidget(parent);
+    case ControlKind::List: {
+        auto* list = new QListWidget(parent);
+        // Every item is one line of text in the list's font, so the first item's size is
+        // every item's: measuring each would lay out every text once more before it is shown.
+        list->setUniformItemSizes(true);
+        return list;
+    }
     case ControlKind::Combo: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setEditText(text);
         return combo;
     }
     case ControlKind::CheckBox:
-        return new QCheckBox(text, parent);
+        return new QCheckBox(parent);
     case ControlKind::Option:
-        return new QRadioButton(text, parent);
+        return new QRadioButton(parent);
     case ControlKind::Rectangle:
         return new OutlineRect(parent);
     }
     return nullptr;
 }
 
+void setText(QWidget* w, const ControlSpec& row) {
+    if (!row.text || !*row.text)
+        return;
+    const QString text = QString::fromUtf16(row.text);
+    switch (row.kind) {
+    case ControlKind::Label:
+        static_cast<QLabel*>(w)->setText(text);
+        break;
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::Option:
+        static_cast<QAbstractButton*>(w)->setText(text);
+        break;
+    case ControlKind::Panel:
+        static_cast<QGroupBox*>(w)->setTitle(text);
+        break;
+    case ControlKind::TextBox:
+        static_cast<QLineEdit*>(w)->setText(text);
+        break;
+    case ControlKind::MultiLineText:
+        static_cast<QPlainTextEdit*>(w)->setPlainText(text);
+        break;
+    case ControlKind::Combo:
+        static_cast<QComboBox*>(w)->setEditText(text);
+        break;
+    case ControlKind::Image:
+    case ControlKind::PictureBox:
+    case ControlKind::List:
+    case ControlKind::Rectangle:
+        break;
+    }
+}
+
 void applyLook(QWidget* w, const ControlSpec& row) {
     w->setObjectName(QString::fromLatin1(row.name));
     w->setGeometry(twips::toPixels(row.left, row.top, row.width, row.height));
-    w->setFont(uifont::font(row.look.size, row.look.bold, row.look.underline));
+    // A control that would inherit its font anyway is not given it: every font change restyles
+    // the control and its parts.
+    const QFont font = uifont::font(row.look.size, row.look.bold, row.look.underline);
+    if (w->font() != font)
+        w->setFont(font);
     QPalette palette = w->palette();
     if (row.look.color != 0) {
         palette.setColor(QPalette::WindowText, QColor::fromRgb(row.look.color));
@@ -296,6 +338,7 @@ void build(QWidget* window, std::span<const ControlSpec> rows) {
         }
         QWidget* w = create(row, parent);
         applyLook(w, row);
+        setText(w, row);
         made.insert(&row, w);
         return w;
     };

@@ -1,5 +1,6 @@
 // Promille: wires the real services and starts the program.
 #include "app/application.h"
+#include "app/readypicture.h"
 #include "app/realservices.h"
 
 #include <QApplication>
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
     RealServices services;
     Application app(services.services());
     // The pictures are registered by Application, so the icon is read after it.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/chrome/promille.png")));
+    QApplication::setWindowIcon(
+        QIcon(readypicture::pixmap(QStringLiteral(":/chrome/promille.png"))));
     QObject::connect(&app, &Application::ended, &qapp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.start();

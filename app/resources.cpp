@@ -6,6 +6,7 @@
 static void initAll() {
     Q_INIT_RESOURCE(fonts);
     Q_INIT_RESOURCE(chrome);
+    Q_INIT_RESOURCE(ready);
     Q_INIT_RESOURCE(stilllife);
     Q_INIT_RESOURCE(results);
     Q_INIT_RESOURCE(pouring);

@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/clickablelabel.h"
 #include "app/navigation.h"
+#include "app/readypicture.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/stilllife.h"
@@ -103,7 +104,7 @@ AboutWindow::AboutWindow(Application& app)
     control<QLabel>("Label59")->setText(aboutinfo::authorAddress());
 
     auto* picture = control<ClickableLabel>("Image2");
-    picture->setPixmap(QPixmap(QStringLiteral(":/chrome/stilllife-about.gif")));
+    picture->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/stilllife-about.gif")));
     m_stillLife = new StillLife(picture, services().clock, {200, 201, 200, 202}, 1, this);
 
     connect(control<ClickableLabel>("Label3"), &ClickableLabel::clicked, this,

@@ -6,6 +6,7 @@
 #include "app/clickablelabel.h"
 #include "app/helppage.h"
 #include "app/navigation.h"
+#include "app/readypicture.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/stilllife.h"
@@ -184,7 +185,7 @@ MainWindow::MainWindow(Application& app)
     m_womenDelay = makeTimer(QStringLiteral("Timer1"), 500);
     m_womenDelay->onTick([this] { control<QPushButton>("Command1")->click(); });
     auto* picture = control<ClickableLabel>("Image2");
-    picture->setPixmap(QPixmap(QStringLiteral(":/chrome/stilllife-main.gif")));
+    picture->setPixmap(readypicture::pixmap(QStringLiteral(":/chrome/stilllife-main.gif")));
     m_stillLife = new StillLife(picture, services().clock, {300, 301, 300, 302}, 2, this);
 
     for (QListWidget* list : {m_drinks, m_weights, m_amounts})

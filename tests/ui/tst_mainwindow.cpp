@@ -29,6 +29,7 @@ private slots:
     void minimiseMarkMinimisesOnlyThisWindow();
     void stillLifeFramesFollowTheChain();
     void staticTextsAreInPlace();
+    void everyListItemIsOneLineThatFitsItsList();
 
 private:
     QWidget* main() const { return t->window(u"Form1"_qs); }
@@ -279,6 +280,34 @@ void TestMainWindow::staticTextsAreInPlace() {
         QVERIFY2(found > at, qPrintable(figure));
         at = found;
     }
+}
+
+void TestMainWindow::everyListItemIsOneLineThatFitsItsList() {
+    // A list measures its first item and gives every item that size; the others must be no
+    // taller and no wider than the list, or they would be cut off with no scroll bar to reach
+    // them. The calculator's drinks list, made from the same tables, is measured opened.
+    auto check = [](QWidget* window) {
+        const QList<QListWidget*> lists = window->findChildren<QListWidget*>();
+        QVERIFY(!lists.isEmpty());
+        for (QListWidget* list : lists) {
+            const QString where = window->objectName() + u'.' + list->objectName();
+            QVERIFY2(list->isVisible() && list->count() > 0, qPrintable(where));
+            const int height = list->sizeHintForIndex(list->model()->index(0, 0)).height();
+            for (int row = 0; row < list->count(); ++row) {
+                const QSize item = list->sizeHintForIndex(list->model()->index(row, 0));
+                const QString at = where + u' ' + list->item(row)->text();
+                QVERIFY2(item.height() == height, qPrintable(at));
+                QVERIFY2(item.width() <= list->viewport()->width(), qPrintable(at));
+            }
+        }
+    };
+    check(main());
+    TestApplication::click(c("Label87"));
+    QWidget* calculator = t->window(u"Form3"_qs);
+    QVERIFY(calculator && calculator->isVisible());
+    TestApplication::click(t->control(u"Form3"_qs, u"Label87"_qs));
+    t->clock.advance(1000);
+    check(calculator);
 }
 
 QTEST_MAIN(TestMainWindow)

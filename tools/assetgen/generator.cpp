@@ -7,9 +7,10 @@ std::vector<Generator*>& registry() {
 }
 } // namespace
 
-Generator::Generator(const char* name, Draw draw)
+Generator::Generator(const char* name, Draw draw, Run run)
     : m_name(name)
-    , m_draw(std::move(draw)) {
+    , m_draw(std::move(draw))
+    , m_runs(run) {
     registry().push_back(this);
 }
 

@@ -11,15 +11,19 @@
 class Generator {
 public:
     using Draw = std::function<bool(const QDir& assets)>;
+    // A family that works from pictures the others leave runs only when named.
+    enum class Run { Always, WhenNamed };
 
-    Generator(const char* name, Draw draw);
+    Generator(const char* name, Draw draw, Run run = Run::Always);
 
     static const std::vector<Generator*>& all();
 
     QString name() const { return QString::fromLatin1(m_name); }
+    bool runsUnnamed() const { return m_runs == Run::Always; }
     bool run(const QDir& assets) const { return m_draw(assets); }
 
 private:
     const char* m_name;
     Draw m_draw;
+    Run m_runs;
 };

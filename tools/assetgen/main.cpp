@@ -1,5 +1,7 @@
 // Draws the program's pictures into assets/. Deterministic: the same Qt build and fonts give
 // the same files. Usage: promille_assetgen <assets folder> [family ...]
+// Without families, every family runs but "ready", which stores the finished GIF and PNG
+// pictures ready to show and so runs, named, after they are written.
 #include "generator.h"
 
 #include <QGuiApplication>
@@ -19,7 +21,7 @@ int main(int argc, char* argv[]) {
     const QDir assets(args.takeFirst());
     int failures = 0;
     for (const Generator* g : Generator::all()) {
-        if (!args.isEmpty() && !args.contains(g->name()))
+        if (args.isEmpty() ? !g->runsUnnamed() : !args.contains(g->name()))
             continue;
         if (!g->run(assets)) {
             err << "failed: " << g->name() << '\n';
