@@ -17,6 +17,17 @@ Application::Application(Services& services)
     uifont::install();
     // Every control gets this face; the platform's default face is then never looked up.
     QApplication::setFont(uifont::font(uifont::Size::Small));
+    // A quit from outside the windows (the session ending, QCoreApplication::quit) first asks
+    // every window to close, and a borderless window answers a close by taking its own way
+    // out instead. So such a quit ends the program first, as "Выход" does.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        endProgram();
+    return QObject::eventFilter(watched, event);
 }
 
 Application::~Application() = default;

@@ -27,6 +27,9 @@ public:
 signals:
     void ended();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Services& m_services;
     WindowRegistry m_windows;

@@ -24,6 +24,7 @@ private slots:
     void loadedWindowsHaveNoTitleBarButKeepTheirCaption();
     void desktopCloseTakesTheWindowsOwnWayOut_data();
     void desktopCloseTakesTheWindowsOwnWayOut();
+    void quitFromOutsideEndsTheProgram();
     void onlyTheLeftButtonDrags_data();
     void onlyTheLeftButtonDrags();
     void marksFollowTheRightEdge_data();
@@ -147,6 +148,20 @@ void TestChrome::desktopCloseTakesTheWindowsOwnWayOut() {
         QCOMPARE(t->window(form), nullptr);
         QVERIFY(t->window(u"Form1"_qs)->isVisible());
     }
+}
+
+void TestChrome::quitFromOutsideEndsTheProgram() {
+    // The calculator open, the main window hidden: a quit asks the windows to close, and each
+    // would take its own way out; the program must end instead of refusing.
+    TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs));
+    QSignalSpy ended(&t->app(), &Application::ended);
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(t->app().hasEnded());
+    TestApplication::settle();
+    QCOMPARE(t->window(u"Form3"_qs), nullptr);
+    QCOMPARE(t->window(u"Form1"_qs), nullptr);
 }
 
 void TestChrome::onlyTheLeftButtonDrags_data() {
