@@ -2,8 +2,7 @@
 
 #include "calc/arithmeticerror.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -19,20 +18,35 @@ qint64 checkedTotal(const EliminationTime& time) {
     return total;
 }
 
+// ASCII digits only: a digit of another script is no digit here.
+bool allDigits(QStringView s) {
+    return !s.isEmpty() &&
+           std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 } // namespace
 
+// Read by hand: "<hours>ч-<minutes>мин" with hours without a leading zero and minutes 0…59
+// written without one. A regular expression would load its engine while the main window
+// starts, for a rule this small.
 std::optional<EliminationTime> EliminationTime::parse(const QString& text) {
-    // [0-9] rather than \d: \d would also accept digits of other scripts.
-    static const QRegularExpression pattern(
-        QStringLiteral("\\A(0|[1-9][0-9]*)ч-(0|[1-5]?[0-9])мин\\z"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
+    const QStringView s(text);
+    const QStringView unit = u"мин";
+    const qsizetype dash = s.indexOf(u"ч-");
+    if (dash < 0 || !s.endsWith(unit))
+        return std::nullopt;
+    const QStringView hoursText = s.left(dash);
+    const QStringView minutesText = s.sliced(dash + 2, s.size() - dash - 2 - unit.size());
+    if (!allDigits(hoursText) || (hoursText.size() > 1 && hoursText.front() == u'0'))
+        return std::nullopt;
+    if (!allDigits(minutesText) || minutesText.size() > 2 ||
+        (minutesText.size() == 2 && (minutesText.front() < u'1' || minutesText.front() > u'5')))
         return std::nullopt;
     bool ok = false;
-    const int hours = match.capturedView(1).toInt(&ok);
+    const int hours = hoursText.toInt(&ok);
     if (!ok)
         return std::nullopt;
-    const int minutes = match.capturedView(2).toInt();
+    const int minutes = minutesText.toInt();
     if (hours > (MaxMinutes - minutes) / 60)
         return std::nullopt;
     return EliminationTime{hours, minutes};
