@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QtPrintSupport/qtprintsupportglobal.h>
 #if QT_CONFIG(printdialog)
@@ -109,7 +110,11 @@ ForecastWindow::ForecastWindow(Application& app)
     connect(remove, &QShortcut::activated, this, [this] { removeRow(); });
 
     m_nowTick = new Timer(m_app.services().clock, QStringLiteral("NowTimer"), 60 * 1000, this);
-    m_nowTick->onTick([this] { recompute(); });
+    // A closed window is only hidden: it moves its "сейчас" again when it is shown.
+    m_nowTick->onTick([this] {
+        if (isVisible())
+            recompute();
+    });
     m_nowTick->setEnabled(true);
 
     // The evening as it was left; a file that cannot be read is set aside, with one notice.
@@ -450,10 +455,6 @@ QWidget* ForecastWindow::buildAnswers() {
         ++index;
     }
     layout->addLayout(keep);
-
-    m_loading = true;
-    m_planned->setText(m_form.planned);
-    m_loading = false;
     return box;
 }
 
@@ -678,6 +679,12 @@ void ForecastWindow::showProblems() {
         item->setText(m_check.drinks[r].ok() ? QString() : QStringLiteral("проверьте"));
         item->setForeground(ProblemColour);
     }
+}
+
+void ForecastWindow::showEvent(QShowEvent* event) {
+    if (m_built)
+        recompute();
+    QWidget::showEvent(event);
 }
 
 void ForecastWindow::closeEvent(QCloseEvent* event) {

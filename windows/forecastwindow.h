@@ -29,11 +29,9 @@ public:
     // or kept is lost.
     void takeOver(const CalculatorHandover& handover, bool fresh);
 
-    const ForecastFormCheck& current() const { return m_check; }
-    QStringList summaryLines() const { return m_summary; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildDrinks();
