@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QWindow>
 
@@ -31,6 +32,10 @@ StillLife::StillLife(QLabel* image, Clock& clock, const QList<int>& frames, int 
                      QObject* window)
     : QObject(window)
     , m_image(image) {
+    // A new pixmap on a label whose size may change asks its parent to lay out again, through
+    // an event posted for every frame: a second wake-up of the event loop per tick. The frames
+    // fill the place the window gives the label, so its size is fixed there.
+    m_image->setFixedSize(m_image->size());
     for (qsizetype i = 0; i < frames.size(); ++i)
         m_timers.append(
             new Timer(clock, QStringLiteral("Timer%1").arg(firstTimer + i), 100, window));
@@ -52,7 +57,17 @@ void StillLife::start() {
 }
 
 QPixmap StillLife::frame(int number) {
-    return QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
+    // Loading by file name looks up Qt's pixmap cache under the file's name and modification
+    // time, and reading that time converts it to local time, which checks the system's time
+    // zone file on disk, twice per frame. The resources never change while the program runs,
+    // so the cache is asked by the frame's number; only a miss reads the resource.
+    const QString key = QStringLiteral("promille-frame-%1").arg(number);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap.load(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
 }
 
 QRect StillLife::difference(int from, int to) {

@@ -1,11 +1,13 @@
 #include "testapplication.h"
 
 #include "app/framedifference.h"
+#include "app/outlinerect.h"
 #include "app/stilllife.h"
 
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QWindow>
 
@@ -78,6 +80,11 @@ private slots:
     void windowLooksRepaintedWholeAfterEveryTick();
     void unseenWindowIsNotPaintedButFollowsTheChain_data();
     void unseenWindowIsNotPaintedButFollowsTheChain();
+    void tickWakesTheProgramOnlyOnce_data();
+    void tickWakesTheProgramOnlyOnce();
+    void framesAreTheResourcesPictures();
+    void outlineSurvivesARepaintOfAnyPart_data();
+    void outlineSurvivesARepaintOfAnyPart();
 
 private:
     // The window of the still life: the main window, or the About window opened from it.
@@ -291,6 +298,107 @@ void TestStillLife::unseenWindowIsNotPaintedButFollowsTheChain() {
     paintPending();
     QCOMPARE(image->pixmap().toImage(), StillLife::frame(frames[7 % frames.size()]).toImage());
     QCOMPARE(onScreen(window), paintedWhole(window));
+}
+
+// Counts the events posted to a window and its widgets: each is one more wake-up of the event
+// loop for an idle program.
+class PostedEvents : public QObject {
+public:
+    explicit PostedEvents(QWidget* window)
+        : m_window(window) {
+        qApp->installEventFilter(this);
+    }
+    ~PostedEvents() override { qApp->removeEventFilter(this); }
+    QList<QEvent::Type> seen;
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(target);
+        if (widget && (widget == m_window || m_window->isAncestorOf(widget)) &&
+            (event->type() == QEvent::LayoutRequest || event->type() == QEvent::UpdateRequest ||
+             event->type() == QEvent::UpdateLater || event->type() == QEvent::MetaCall))
+            seen.append(event->type());
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+void TestStillLife::tickWakesTheProgramOnlyOnce_data() {
+    addWindowRows();
+}
+
+void TestStillLife::tickWakesTheProgramOnlyOnce() {
+    QFETCH(QString, form);
+    QWidget* window = open(form);
+    const QSize size = picture(form)->size();
+    // Past the main window's one-off half-second timer, which changes a text of its own.
+    for (int tick = 0; tick < 6; ++tick) {
+        t->clock.advance(100);
+        paintPending();
+    }
+    for (int tick = 0; tick < 8; ++tick) {
+        t->clock.advance(100);
+        // The tick has run and painted; whatever it left in the queue wakes the loop again.
+        PostedEvents posted(window);
+        paintPending();
+        QVERIFY2(posted.seen.isEmpty(),
+                 qPrintable(u"tick %1: %2 posted event(s), the first %3"_qs.arg(tick)
+                                .arg(posted.seen.size())
+                                .arg(int(posted.seen.value(0)))));
+    }
+    // Fixing the size to stop the layout requests must not have moved or resized the picture.
+    QCOMPARE(picture(form)->size(), size);
+}
+
+void TestStillLife::framesAreTheResourcesPictures() {
+    // Frames come from the pixmap cache by number: each must still be its own file's picture,
+    // also after the cache was emptied between two fetches.
+    for (const int number : {200, 201, 202, 300, 301, 302}) {
+        const QImage file(u":/bitmaps/%1.bmp"_qs.arg(number));
+        QVERIFY(!file.isNull());
+        const QImage expected = file.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(StillLife::frame(number).toImage().convertToFormat(QImage::Format_RGB32),
+                 expected);
+        QCOMPARE(StillLife::frame(number).toImage().convertToFormat(QImage::Format_RGB32),
+                 expected);
+        QPixmapCache::clear();
+        QCOMPARE(StillLife::frame(number).toImage().convertToFormat(QImage::Format_RGB32),
+                 expected);
+    }
+}
+
+void TestStillLife::outlineSurvivesARepaintOfAnyPart_data() {
+    QTest::addColumn<QRect>("repainted");
+    // The outline lies round a 200 x 120 window.
+    QTest::newRow("inside, off every edge") << QRect(1, 1, 198, 118);
+    QTest::newRow("a small part inside") << QRect(50, 40, 30, 20);
+    QTest::newRow("on the top edge") << QRect(50, 0, 30, 20);
+    QTest::newRow("on the left edge") << QRect(0, 40, 30, 20);
+    QTest::newRow("on the right edge") << QRect(180, 40, 20, 20);
+    QTest::newRow("on the bottom edge") << QRect(50, 110, 30, 10);
+    QTest::newRow("a corner") << QRect(190, 110, 10, 10);
+    QTest::newRow("the whole window") << QRect(0, 0, 200, 120);
+}
+
+void TestStillLife::outlineSurvivesARepaintOfAnyPart() {
+    QFETCH(QRect, repainted);
+    QWidget window;
+    window.setFixedSize(200, 120);
+    window.setAutoFillBackground(true);
+    auto* outline = new OutlineRect(&window);
+    outline->setGeometry(window.rect());
+    outline->setColor(Qt::red);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    paintPending();
+    window.repaint(repainted);
+    paintPending();
+    const QImage shown = onScreen(&window);
+    QCOMPARE(shown, paintedWhole(&window));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 119), QPoint(199, 119)})
+        QCOMPARE(QColor(shown.pixel(corner)), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestStillLife)
