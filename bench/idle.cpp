@@ -1,6 +1,8 @@
 // CPU time of a program that sits open for a while, as a share of one core.
 // Usage: promille_idle_bench bare|main|behind-calculator [seconds [server pid]]
 //   bare               a bare Qt window, the baseline
+//   bare-ticking       a bare Qt window woken by a 100 ms timer that does nothing: the floor
+//                      for anything that animates at the still life's pace
 //   main               the program at rest: the main window and its endless still life
 //   behind-calculator  the calculator open, the main window hidden (its still life goes on)
 // Prints "mode cpu wall" in seconds; given the X server's pid it appends the server's CPU
@@ -73,10 +75,15 @@ int main(int argc, char* argv[]) {
     RealServices services(folder.path(), folder.path());
     std::unique_ptr<Application> app;
     std::unique_ptr<QWidget> bare;
-    if (mode == QStringLiteral("bare")) {
+    QTimer ticking;
+    if (mode.startsWith(QStringLiteral("bare"))) {
         bare = std::make_unique<QWidget>();
         bare->resize(654, 416);
         bare->show();
+        if (mode == QStringLiteral("bare-ticking")) {
+            QObject::connect(&ticking, &QTimer::timeout, [] {});
+            ticking.start(100);
+        }
     } else {
         app = std::make_unique<Application>(services.services());
         app->start();
