@@ -2,16 +2,25 @@
 
 #include <QString>
 
-// Where vux.ini lives. The program folder is the home of the file, as on Windows; an installed
-// program usually cannot write there, so the file then moves to the user's configuration folder.
+// Where vux.ini lives. The program folder is the home of the file, as on Windows: a build folder
+// or a portable copy keeps it there when it may write there. An installed program keeps it in
+// the user's configuration folder even when it could write into its own: root running
+// /usr/bin/promille would otherwise leave a vux.ini there that no package owns.
 
-// "<programFolder>/vux.ini" when that folder is writable or already holds vux.ini, otherwise
+// The bin folder of the install layout this program was built for ("/usr/bin" in the package);
+// empty when the build did not say.
+QString installedBinFolder();
+
+// "<programFolder>/vux.ini" when that folder already holds vux.ini, or when it is writable and
+// is not the folder installedBin (by another path or a link to it either); otherwise
 // "<userConfigHome>/promille/vux.ini". The folder paths are kept as given.
-QString settingsFilePath(const QString& programFolder, const QString& userConfigHome);
+QString settingsFilePath(const QString& programFolder, const QString& userConfigHome,
+                         const QString& installedBin = installedBinFolder());
 
 // "forecast.json" in the folder settingsFilePath chooses, so the forecast window's evening stays
 // beside the settings.
-QString forecastFilePath(const QString& programFolder, const QString& userConfigHome);
+QString forecastFilePath(const QString& programFolder, const QString& userConfigHome,
+                         const QString& installedBin = installedBinFolder());
 
 // The folder and the name joined with one '/', also when the folder is the root "/" or ends
 // with a separator of its own.

@@ -75,21 +75,28 @@ QByteArray withDrinks(int count) {
 
 void TestEvening::fileLiesBesideSettings_data() {
     QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("installedBin");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("writable program folder") << u"Программа"_qs << u"Программа/forecast.json"_qs;
-    QTest::newRow("program folder missing") << u"нет"_qs << u"config/promille/forecast.json"_qs;
+    QTest::newRow("writable program folder")
+        << u"Программа"_qs << u"usr/bin"_qs << u"Программа/forecast.json"_qs;
+    QTest::newRow("program folder missing")
+        << u"нет"_qs << u"usr/bin"_qs << u"config/promille/forecast.json"_qs;
+    QTest::newRow("writable installed bin folder")
+        << u"Программа"_qs << u"Программа"_qs << u"config/promille/forecast.json"_qs;
 }
 
 void TestEvening::fileLiesBesideSettings() {
     QFETCH(QString, program);
+    QFETCH(QString, installedBin);
     QFETCH(QString, expected);
     TempProgramFolder root;
     QVERIFY(QDir(root.path()).mkdir(u"Программа"_qs));
     const QString config = root.filePath(u"config"_qs);
-    const QString path = forecastFilePath(root.filePath(program), config);
+    const QString folder = root.filePath(program);
+    const QString installed = root.filePath(installedBin);
+    const QString path = forecastFilePath(folder, config, installed);
     QCOMPARE(path, root.filePath(expected));
-    QCOMPARE(QFileInfo(path).dir(),
-             QFileInfo(settingsFilePath(root.filePath(program), config)).dir());
+    QCOMPARE(QFileInfo(path).dir(), QFileInfo(settingsFilePath(folder, config, installed)).dir());
 }
 
 void TestEvening::everyTypedTextComesBack() {

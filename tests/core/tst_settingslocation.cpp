@@ -32,17 +32,38 @@ private slots:
 
 void TestSettingsLocation::choosesFolder_data() {
     QTest::addColumn<QString>("setup");
+    // The install layout's bin folder: another folder, the program folder itself (as its own
+    // path, or through a link to it), or none known.
+    QTest::addColumn<QString>("installed");
     QTest::addColumn<bool>("besideProgram");
-    QTest::newRow("writable folder") << u"writable"_qs << true;
-    QTest::newRow("writable folder given with trailing slash") << u"slash"_qs << true;
-    QTest::newRow("read-only folder holding vux.ini") << u"read-only with file"_qs << true;
-    QTest::newRow("read-only folder without vux.ini") << u"read-only"_qs << false;
-    QTest::newRow("missing folder") << u"missing"_qs << false;
-    QTest::newRow("program folder is a file") << u"file"_qs << false;
+    QTest::newRow("writable folder") << u"writable"_qs << u"elsewhere"_qs << true;
+    QTest::newRow("writable folder given with trailing slash")
+        << u"slash"_qs << u"elsewhere"_qs << true;
+    QTest::newRow("read-only folder holding vux.ini")
+        << u"read-only with file"_qs << u"elsewhere"_qs << true;
+    QTest::newRow("read-only folder without vux.ini")
+        << u"read-only"_qs << u"elsewhere"_qs << false;
+    QTest::newRow("missing folder") << u"missing"_qs << u"elsewhere"_qs << false;
+    QTest::newRow("program folder is a file") << u"file"_qs << u"elsewhere"_qs << false;
+    QTest::newRow("writable folder, no installed folder known") << u"writable"_qs << u""_qs << true;
+
+    // Root can write the installed bin folder; the file still goes to the user's folder.
+    QTest::newRow("writable installed bin folder") << u"writable"_qs << u"same"_qs << false;
+    QTest::newRow("installed bin folder given with trailing slash")
+        << u"slash"_qs << u"same"_qs << false;
+    QTest::newRow("installed bin folder reached through a link")
+        << u"writable"_qs << u"link"_qs << false;
+    QTest::newRow("read-only installed bin folder") << u"read-only"_qs << u"same"_qs << false;
+    // A vux.ini put there by hand is still used.
+    QTest::newRow("installed bin folder holding vux.ini")
+        << u"writable with file"_qs << u"same"_qs << true;
+    QTest::newRow("writable folder inside the installed bin folder")
+        << u"writable"_qs << u"parent"_qs << true;
 }
 
 void TestSettingsLocation::choosesFolder() {
     QFETCH(QString, setup);
+    QFETCH(QString, installed);
     QFETCH(bool, besideProgram);
     TempProgramFolder root;
     QString program = root.filePath(u"Программа"_qs);
@@ -56,7 +77,7 @@ void TestSettingsLocation::choosesFolder() {
     } else if (setup != u"missing") {
         QVERIFY(QDir().mkpath(program));
     }
-    if (setup == u"read-only with file") {
+    if (setup.endsWith(u"with file")) {
         QFile file(program + u"/vux.ini"_qs);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
@@ -65,12 +86,25 @@ void TestSettingsLocation::choosesFolder() {
         if (!permissionsBind(program))
             QSKIP("permissions do not bind this user");
     }
+    QString installedBin = root.filePath(u"usr/bin"_qs);
+    if (installed == u"same") {
+        installedBin = root.filePath(u"Программа"_qs);
+    } else if (installed == u"link") {
+        installedBin = root.filePath(u"bin"_qs);
+        QVERIFY(QFile::link(program, installedBin));
+    } else if (installed == u"parent") {
+        installedBin = program;
+        program += u"/Программа"_qs;
+        QVERIFY(QDir().mkpath(program));
+    } else if (installed.isEmpty()) {
+        installedBin.clear();
+    }
     if (setup == u"slash")
         program += u'/';
 
-    const QString expected =
-        besideProgram ? root.filePath(u"Программа/vux.ini"_qs) : config + u"/promille/vux.ini"_qs;
-    QCOMPARE(settingsFilePath(program, config), expected);
+    const QString expected = besideProgram ? QDir::cleanPath(program + u"/vux.ini"_qs)
+                                           : config + u"/promille/vux.ini"_qs;
+    QCOMPARE(settingsFilePath(program, config, installedBin), expected);
 }
 
 void TestSettingsLocation::userConfigHome_data() {
