@@ -1,5 +1,5 @@
 // CPU time of a program that sits open for a while, as a share of one core.
-// Usage: promille_idle_bench bare|main|behind-calculator [seconds [server pid]]
+// Usage: promille_idle_bench bare|bare-ticking|main|behind-calculator [seconds [server pid]]
 //   bare               a bare Qt window, the baseline
 //   bare-ticking       a bare Qt window woken by a 100 ms timer that does nothing: the floor
 //                      for anything that animates at the still life's pace
