@@ -22,6 +22,10 @@ QString profileFaultDescription(ProfileFault fault) {
         return QStringLiteral("Недопустимые знаки в имени раздела или ключа");
     case ProfileFault::PathIsLink:
         return QStringLiteral("Файл настроек является символической ссылкой");
+    case ProfileFault::FolderNotCreated:
+        return QStringLiteral("Не удается создать папку для файла настроек");
+    case ProfileFault::WriteFailed:
+        return QStringLiteral("Не удается записать файл настроек");
     }
     return QStringLiteral("Неизвестная ошибка");
 }

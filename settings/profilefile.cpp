@@ -143,7 +143,10 @@ bool SetValue(const QString& section, const QString& key, const QString& value,
     if (bytes.size() > ProfileFileSizeLimit)
         return fail(ProfileFault::FileTooLarge);
 
+    // A refused write is reported too: the caller would otherwise take the value as kept.
     if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    return replaceFileAtomically(filePath, bytes, writeFault);
+        return fail(ProfileFault::FolderNotCreated);
+    if (!replaceFileAtomically(filePath, bytes, writeFault))
+        return fail(ProfileFault::WriteFailed);
+    return true;
 }

@@ -21,6 +21,8 @@ QByteArray win(const QString& text) {
 
 const QString Weight = u"Вес"_qs;
 const QString Key = u"p"_qs;
+const QString FolderFailed = u"Ошибка: <9> - Не удается создать папку для файла настроек"_qs;
+const QString WriteFailed = u"Ошибка: <10> - Не удается записать файл настроек"_qs;
 
 struct Recorder {
     QList<QPair<QString, QString>> calls;
@@ -66,8 +68,8 @@ private slots:
     void writesIntoExistingFile();
     void roundTrips_data();
     void roundTrips();
-    void refusedWriteIsSilentAndKeepsOldFile_data();
-    void refusedWriteIsSilentAndKeepsOldFile();
+    void refusedWriteIsReportedAndKeepsOldFile_data();
+    void refusedWriteIsReportedAndKeepsOldFile();
     void faultIsReportedOnce_data();
     void faultIsReportedOnce();
     void failedWriteStepKeepsOldFile_data();
@@ -311,17 +313,19 @@ void TestProfileFile::roundTrips() {
     QCOMPARE(recorder.calls.size(), 0);
 }
 
-void TestProfileFile::refusedWriteIsSilentAndKeepsOldFile_data() {
+void TestProfileFile::refusedWriteIsReportedAndKeepsOldFile_data() {
     QTest::addColumn<QString>("setup");
-    QTest::newRow("parent is a regular file") << u"parent file"_qs;
-    QTest::newRow("temporary name too long for the folder") << u"long name"_qs;
-    QTest::newRow("read-only folder") << u"read-only folder"_qs;
-    QTest::newRow("read-only file") << u"read-only file"_qs;
-    QTest::newRow("folder cannot be created") << u"read-only parent"_qs;
+    QTest::addColumn<QString>("text");
+    QTest::newRow("parent is a regular file") << u"parent file"_qs << FolderFailed;
+    QTest::newRow("temporary name too long for the folder") << u"long name"_qs << WriteFailed;
+    QTest::newRow("read-only folder") << u"read-only folder"_qs << WriteFailed;
+    QTest::newRow("read-only file") << u"read-only file"_qs << WriteFailed;
+    QTest::newRow("folder cannot be created") << u"read-only parent"_qs << FolderFailed;
 }
 
-void TestProfileFile::refusedWriteIsSilentAndKeepsOldFile() {
+void TestProfileFile::refusedWriteIsReportedAndKeepsOldFile() {
     QFETCH(QString, setup);
+    QFETCH(QString, text);
     TempProgramFolder folder;
     const QByteArray old = win(u"; old\r\n[Вес]\r\np=60\r\n"_qs);
     const QByteArray folderName = QFile::encodeName(folder.path());
@@ -348,7 +352,8 @@ void TestProfileFile::refusedWriteIsSilentAndKeepsOldFile() {
 
     Recorder recorder;
     QVERIFY(!SetValue(Weight, Key, u"72"_qs, path, recorder.reporter()));
-    QCOMPARE(recorder.calls.size(), 0);
+    const QList<QPair<QString, QString>> once{{u"SetValue"_qs, text}};
+    QCOMPARE(recorder.calls, once);
     QCOMPARE(readFile(kept), old);
     QCOMPARE(entries(folder), QStringList{QFileInfo(kept).fileName()});
 }
@@ -472,7 +477,8 @@ void TestProfileFile::failedWriteStepKeepsOldFile() {
     // The write got as far as the failing step, so that step is what was refused.
     QVERIFY(!reached.isEmpty());
     QCOMPARE(reached.constLast(), step);
-    QCOMPARE(recorder.calls.size(), 0);
+    const QList<QPair<QString, QString>> once{{u"SetValue"_qs, WriteFailed}};
+    QCOMPARE(recorder.calls, once);
     if (oldFile)
         QCOMPARE(readFile(path), old);
     QCOMPARE(entries(folder), oldFile ? QStringList{u"vux.ini"_qs} : QStringList());
@@ -512,7 +518,8 @@ void TestProfileFile::fileSizeLimitKeepsOldFile() {
     }
 
     QVERIFY(!written);
-    QCOMPARE(recorder.calls.size(), 0);
+    const QList<QPair<QString, QString>> once{{u"SetValue"_qs, WriteFailed}};
+    QCOMPARE(recorder.calls, once);
     if (oldFile)
         QCOMPARE(readFile(path), old);
     QCOMPARE(entries(folder), oldFile ? QStringList{u"vux.ini"_qs} : QStringList());

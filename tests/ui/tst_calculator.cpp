@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 namespace {
@@ -73,6 +74,7 @@ private slots:
     void minutesPanelSendsRoundedHours();
     void bodyWeightIsSavedOnEveryKeystrokeAndRestored();
     void settingsFaultIsReportedOncePerOpening();
+    void failedSaveOfTheWeightIsReportedOnce();
 
 private:
     QWidget* calculator() const { return t->window(u"Form3"_qs); }
@@ -855,6 +857,25 @@ void TestCalculator::settingsFaultIsReportedOncePerOpening() {
     openCalculator();
     QTest::keyClicks(c("Text2"), u"80"_qs);
     QCOMPARE(t->dialogs.shown, once + once);
+}
+
+void TestCalculator::failedSaveOfTheWeightIsReportedOnce() {
+    // The file was readable at the opening; now a regular file stands where its folder was.
+    const QString folder = t->folder.path();
+    QVERIFY(QDir(folder).removeRecursively());
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(folder);
+        QDir().mkpath(folder);
+    });
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QTest::keyClicks(c("Text2"), u"72"_qs);
+    const QList<RecordingDialogs::Shown> once{
+        {profileFaultMessage(ProfileFault::FolderNotCreated), u"SetValue"_qs}};
+    QCOMPARE(t->dialogs.shown, once);
+    QCOMPARE(shown("Text2"), u"72"_qs);
 }
 
 QTEST_MAIN(TestCalculator)
