@@ -5,9 +5,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace {
-
-bool syncToDisk(int handle) {
+bool syncFileToDisk(int handle) {
     if (handle < 0)
         return false;
     while (::fsync(handle) != 0) {
@@ -17,9 +15,8 @@ bool syncToDisk(int handle) {
     return true;
 }
 
-} // namespace
-
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault,
+                           const FileSync& sync) {
     const auto failed = [&fault](WriteStep step) { return fault && fault(step); };
 
     // No direct-write fallback (QSaveFile's default): a folder that takes no temporary file is a
@@ -38,7 +35,8 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, const W
         if (!file.flush() || failed(WriteStep::Flush))
             return false;
         // QSaveFile syncs at commit too, but ignores the result.
-        return syncToDisk(file.handle()) && !failed(WriteStep::Sync);
+        const bool synced = sync ? sync(file.handle()) : syncFileToDisk(file.handle());
+        return synced && !failed(WriteStep::Sync);
     };
     if (!written() || failed(WriteStep::Commit)) {
         // The destructor then removes the temporary file.

@@ -26,9 +26,18 @@ enum class WriteStep {
 // left behind is there to clean up; Commit fails before the rename.
 using WriteFault = std::function<bool(WriteStep)>;
 
+// Puts what was written through an open file handle on the disk; false when the system could
+// not. Called with the temporary file's handle once every byte has reached the system, before the
+// rename. A test puts in its own to see that it runs, and to fail it; an empty one is the
+// system's own.
+using FileSync = std::function<bool(int handle)>;
+
+// The system's own sync of the file behind `handle`: false for a handle it cannot sync.
+bool syncFileToDisk(int handle);
+
 // Puts `bytes` at `path`, replacing the file there in one rename. Returns false when any step
 // fails; the file at `path` (or its absence) is then as before, and no temporary file is left.
 // The folder must exist. A symbolic link at `path` is followed (QSaveFile replaces the file it
 // points to, or creates it), so a caller that must not write through links refuses them first.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
-                           const WriteFault& fault = {});
+                           const WriteFault& fault = {}, const FileSync& sync = syncFileToDisk);
