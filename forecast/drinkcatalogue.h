@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-// The drinks the forecast offers by name: the program's list of 16, then every drink of the
-// periodic table that the list does not already name. Picking one fills in its strength.
+// The drinks the forecast offers by name: the program's list of 16. Picking one fills in its
+// strength.
 struct CatalogueDrink {
     QString name;     // as listed: "Водка 40%", "Абсент"
     QString strength; // decimal text, as the strength field takes it

@@ -1,18 +1,14 @@
 #include "eveningfile.h"
 
 #include "forecastinput.h"
-#include "settings/atomicfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace {
 
@@ -21,7 +17,7 @@ template <typename Owner> struct TextField {
     QString Owner::*member;
 };
 
-const TextField<SavedDrink> DrinkTexts[] = {
+constexpr TextField<SavedDrink> DrinkTexts[] = {
     {QLatin1String("time"), &SavedDrink::time},
     {QLatin1String("drink"), &SavedDrink::drink},
     {QLatin1String("grams"), &SavedDrink::grams},
@@ -29,7 +25,7 @@ const TextField<SavedDrink> DrinkTexts[] = {
     {QLatin1String("duration"), &SavedDrink::duration},
 };
 
-const TextField<SavedEvening> EveningTexts[] = {
+constexpr TextField<SavedEvening> EveningTexts[] = {
     {QLatin1String("mass"), &SavedEvening::mass},
     {QLatin1String("height"), &SavedEvening::height},
     {QLatin1String("age"), &SavedEvening::age},
@@ -45,14 +41,43 @@ const TextField<SavedEvening> EveningTexts[] = {
     {QLatin1String("customLimit"), &SavedEvening::customLimit},
 };
 
-const QLatin1String VersionKey("version");
-const QLatin1String DrinksKey("drinks");
-const QLatin1String DateKey("date");
-const QLatin1String SexKey("sex");
+constexpr QLatin1String VersionKey("version");
+constexpr QLatin1String DrinksKey("drinks");
+constexpr QLatin1String DateKey("date");
+constexpr QLatin1String SexKey("sex");
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
-// Written the way it is read, so that a date reads back as the same text.
+// The most bytes the writer can make of an evening the checks let through: every text at its
+// length limit in characters that take three bytes of UTF-8 each (a surrogate pair takes four
+// for two; '"' and '\\' take two; control characters are refused), every drink there.
+constexpr qsizetype quotedBytes(qsizetype textBytes) {
+    return textBytes + 2;
+}
+constexpr qsizetype memberBytes(QLatin1String key, qsizetype valueBytes) {
+    return quotedBytes(key.size()) + 1 + valueBytes + 1; // "key":value,
+}
+template <typename Owner, std::size_t N>
+constexpr qsizetype textMembersBytes(const TextField<Owner> (&fields)[N]) {
+    qsizetype bytes = 0;
+    for (const auto& field : fields)
+        bytes += memberBytes(field.key, quotedBytes(3 * EveningTextLimit));
+    return bytes;
+}
+constexpr qsizetype largestJsonBytes() {
+    const qsizetype drink =
+        2 + memberBytes(DateKey, quotedBytes(10)) + textMembersBytes(DrinkTexts);
+    return 2 + memberBytes(VersionKey, 10) + memberBytes(SexKey, quotedBytes(1)) +
+           textMembersBytes(EveningTexts) +
+           memberBytes(DrinksKey, 2 + EveningDrinkLimit * (drink + 1));
+}
+// Whatever the window lets a user enter, the reader takes back what the writer wrote.
+static_assert(largestJsonBytes() <= EveningFileSizeLimit);
+
+// Written the way it is read, so that a date reads back as the same text; an empty text is a
+// drink whose date was not yet given (or not a real one).
 std::optional<QDate> dateFrom(const QString& text) {
+    if (text.isEmpty())
+        return QDate();
     const QDate date = QDate::fromString(text, DateFormat);
     if (!date.isValid() || date.toString(DateFormat) != text)
         return std::nullopt;
@@ -79,8 +104,11 @@ void writeTexts(QJsonObject& object, const TextField<Owner> (&fields)[N], const 
 std::optional<EveningRefusal> textProblem(const QString& text) {
     if (text.size() > EveningTextLimit)
         return EveningRefusal::TextTooLong;
-    // A lone surrogate would not survive the way back to UTF-8.
-    if (!text.isValidUtf16())
+    // A lone surrogate would not survive the way back to UTF-8; no field holds a control
+    // character, and a NUL would cut the text short wherever it is shown.
+    if (!text.isValidUtf16() || std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c.category() == QChar::Other_Control;
+        }))
         return EveningRefusal::InvalidText;
     return std::nullopt;
 }
@@ -154,34 +182,7 @@ std::optional<EveningRefusal> readObject(const QJsonObject& object, SavedEvening
         evening.sex = Sex::Female;
     else
         return EveningRefusal::UnknownSex;
-    return eveningProblem(evening);
-}
-
-// When the drink began; a time that is not one counts from the end of the day.
-QDateTime startOf(const SavedDrink& drink, const QDateTime& now) {
-    QDateTime moment = now;
-    if (const std::optional<QTime> time = forecastinput::clockTime(drink.time).value) {
-        moment.setDate(drink.date);
-        moment.setTime(*time);
-    } else {
-        moment.setDate(drink.date.addDays(1));
-        moment.setTime(QTime(0, 0));
-    }
-    return moment;
-}
-
-QString badNameOf(const QString& path) {
-    return path + QStringLiteral(".bad");
-}
-
-bool renameOver(const QString& from, const QString& to) {
-    // rename(2) replaces an older file in one step, so no .bad is removed unless this one takes
-    // its place.
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-EveningLoad unread() {
-    return {SavedEvening{}, QStringLiteral("Сохранённый прогноз не прочитан")};
+    return std::nullopt;
 }
 
 } // namespace
@@ -190,7 +191,7 @@ QByteArray toJson(const SavedEvening& evening) {
     QJsonArray drinks;
     for (const SavedDrink& drink : evening.drinks) {
         QJsonObject row;
-        row.insert(DateKey, drink.date.toString(DateFormat));
+        row.insert(DateKey, drink.date.isValid() ? drink.date.toString(DateFormat) : QString());
         writeTexts(row, DrinkTexts, drink);
         drinks.append(row);
     }
@@ -202,11 +203,12 @@ QByteArray toJson(const SavedEvening& evening) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening) {
+std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening, const QDateTime& now) {
     if (evening.drinks.size() > EveningDrinkLimit)
         return EveningRefusal::TooManyDrinks;
     for (const SavedDrink& drink : evening.drinks) {
-        if (!drink.date.isValid() || !dateFrom(drink.date.toString(DateFormat)))
+        // No date is a row still to be completed; a date must read back as itself.
+        if (drink.date.isValid() && !dateFrom(drink.date.toString(DateFormat)))
             return EveningRefusal::InvalidDate;
         for (const auto& field : DrinkTexts)
             if (const auto problem = textProblem(drink.*field.member))
@@ -218,6 +220,9 @@ std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening) {
     if (!isModelId(evening.model) || !isCountryId(evening.country) ||
         !isDriverClass(evening.driverClass))
         return EveningRefusal::UnknownId;
+    const QStringList dates = drinkDateProblems(evening.drinks, now);
+    if (std::any_of(dates.cbegin(), dates.cend(), [](const QString& p) { return !p.isEmpty(); }))
+        return EveningRefusal::FarDate;
     return std::nullopt;
 }
 
@@ -236,47 +241,40 @@ EveningRead readEvening(const QByteArray& bytes, const QDateTime& now) {
         return {{}, refusal};
     if (now.isValid()) {
         const QDateTime oldest = now.addSecs(-EveningKeepSeconds);
-        read.evening.drinks.removeIf(
-            [&](const SavedDrink& drink) { return startOf(drink, now) < oldest; });
+        read.evening.drinks.removeIf([&](const SavedDrink& drink) {
+            // A drink without a date is never too old.
+            const std::optional<QDateTime> start = drinkStart(drink, now);
+            return start && *start < oldest;
+        });
     }
+    if (const auto refusal = eveningProblem(read.evening, now))
+        return {{}, refusal};
     return read;
 }
 
-EveningLoad loadEvening(const QString& path, const QDateTime& now) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    // A folder or a pipe is no evening, and opening a pipe would wait for a writer.
-    if (!info.isFile())
-        return unread();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.exists() ? unread() : EveningLoad{};
-    // One byte past the limit is enough to know the file is too large.
-    const QByteArray bytes = file.read(EveningFileSizeLimit + 1);
-    if (file.error() != QFileDevice::NoError)
-        return unread();
-    file.close();
-
-    const EveningRead read = readEvening(bytes, now);
-    if (!read.refusal)
-        return {read.evening, {}};
-    // Set aside rather than overwritten by the next save, for whoever wants to look at it.
-    const QString bad = badNameOf(path);
-    if (!renameOver(path, bad))
-        return unread();
-    return {SavedEvening{}, QStringLiteral("Сохранённый прогноз не прочитан; файл отложен как ") +
-                                QFileInfo(bad).fileName()};
-}
-
-bool saveEvening(const QString& path, const SavedEvening& evening) {
-    if (path.isEmpty() || eveningProblem(evening))
-        return false;
-    const QFileInfo info(path);
-    // The link, not its target, stops the write: the evening never lands somewhere else.
-    if (info.isSymLink())
-        return false;
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    return replaceFileAtomically(path, toJson(evening));
+QString refusalText(EveningRefusal refusal) {
+    switch (refusal) {
+    case EveningRefusal::TooLarge:
+        return QStringLiteral("файл слишком велик");
+    case EveningRefusal::NotJson:
+    case EveningRefusal::NotObject:
+        return QStringLiteral("файл испорчен");
+    case EveningRefusal::Version:
+        return QStringLiteral("файл другой версии программы");
+    case EveningRefusal::WrongType:
+    case EveningRefusal::UnknownSex:
+    case EveningRefusal::UnknownId:
+        return QStringLiteral("в файле неизвестные значения");
+    case EveningRefusal::TooManyDrinks:
+        return QStringLiteral("больше %1 напитков").arg(EveningDrinkLimit);
+    case EveningRefusal::TextTooLong:
+        return QStringLiteral("текст длиннее %1 знаков").arg(EveningTextLimit);
+    case EveningRefusal::InvalidText:
+        return QStringLiteral("недопустимые знаки в тексте");
+    case EveningRefusal::InvalidDate:
+        return QStringLiteral("неверная дата напитка");
+    case EveningRefusal::FarDate:
+        return QStringLiteral("дата напитка слишком далеко");
+    }
+    return QStringLiteral("неизвестная ошибка");
 }

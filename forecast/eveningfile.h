@@ -38,8 +38,9 @@ struct SavedEvening {
     friend bool operator==(const SavedEvening&, const SavedEvening&) = default;
 };
 
-// What the file may hold; the window's fields should not take more.
-inline constexpr qsizetype EveningFileSizeLimit = 256 * 1024;
+// What the file may hold; the window's fields take no more. The byte limit is checked at
+// compile time to hold the largest evening the other two allow.
+inline constexpr qsizetype EveningFileSizeLimit = 1024 * 1024;
 inline constexpr qsizetype EveningDrinkLimit = 500;
 inline constexpr qsizetype EveningTextLimit = 100;
 inline constexpr int EveningFormatVersion = 1;
@@ -55,11 +56,15 @@ enum class EveningRefusal {
     WrongType,     // a field missing or not of its type
     TooManyDrinks, // more than EveningDrinkLimit
     TextTooLong,   // a text longer than EveningTextLimit
-    InvalidText,   // a text that is not proper Unicode
-    InvalidDate,   // not a real date as yyyy-MM-dd
+    InvalidText,   // a text that is not proper Unicode, or holds a control character
+    InvalidDate,   // not a real date as yyyy-MM-dd (an empty one is a drink without a date)
     UnknownSex,    // neither "m" nor "f"
     UnknownId,     // a model, country or driver class this program does not know
+    FarDate,       // a drink too far from now or after the first one (drinkDateProblems)
 };
+
+// A short Russian reason, as "не сохранён: <reason>" or "не прочитан: <reason>" goes on.
+QString refusalText(EveningRefusal refusal);
 
 struct EveningRead {
     SavedEvening evening; // the defaults when refused
@@ -73,18 +78,5 @@ QByteArray toJson(const SavedEvening& evening);
 // `now` (a drink whose time is not a proper ЧЧ:ММ counts from the end of its day).
 EveningRead readEvening(const QByteArray& bytes, const QDateTime& now);
 
-// Why the file could not hold `evening`, if it could not.
-std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening);
-
-struct EveningLoad {
-    SavedEvening evening; // the defaults when there is no file or it was refused
-    QString notice;       // a short Russian text for the window when the file was refused
-};
-
-// The evening saved at `path`. A file that cannot be read as an evening is renamed to
-// "<name>.bad" (replacing an older one) so that the next save does not destroy it.
-EveningLoad loadEvening(const QString& path, const QDateTime& now);
-
-// Replaces the file at `path` atomically, creating its folder when needed. Refuses a symbolic
-// link at `path` and an evening the file could not hold. False on any failure.
-bool saveEvening(const QString& path, const SavedEvening& evening);
+// Why the file could not hold `evening` at `now`, if it could not.
+std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening, const QDateTime& now);

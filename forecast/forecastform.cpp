@@ -4,6 +4,7 @@
 #include "limittable.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry) {
     DrinkEntryCheck out;
@@ -11,7 +12,8 @@ DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry) {
     const Checked<double> grams = forecastinput::drinkGrams(entry.grams);
     const Checked<double> strength = forecastinput::strength(entry.strength);
     const Checked<double> duration = forecastinput::drinkingMinutes(entry.duration);
-    out.time = entry.date.isValid() ? time.problem : QStringLiteral("нет даты");
+    out.date = entry.date.isValid() ? QString() : QStringLiteral("введите дату");
+    out.time = time.problem;
     out.grams = grams.problem;
     out.strength = strength.problem;
     out.duration = duration.problem;
@@ -19,6 +21,40 @@ DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry) {
         out.drink = Drink{QDateTime(entry.date, *time.value), *grams.value, *strength.value,
                           *duration.value};
     return out;
+}
+
+std::optional<QDateTime> drinkStart(const DrinkEntry& entry, const QDateTime& zoneOf) {
+    if (!entry.date.isValid())
+        return std::nullopt;
+    const std::optional<QTime> time = forecastinput::clockTime(entry.time).value;
+    QDateTime start = zoneOf.isValid() ? zoneOf : QDateTime(entry.date, QTime(0, 0));
+    start.setDate(time ? entry.date : entry.date.addDays(1));
+    start.setTime(time.value_or(QTime(0, 0)));
+    return start;
+}
+
+QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& now) {
+    constexpr qint64 Day = 24 * 3600;
+    QStringList problems;
+    std::optional<QDateTime> first;
+    for (const DrinkEntry& entry : drinks) {
+        const std::optional<QDateTime> start = drinkStart(entry, now);
+        problems.append(QString());
+        if (!start)
+            continue;
+        if (now.isValid() && std::abs(now.secsTo(*start)) > EveningDaysFromNow * Day)
+            problems.last() = QStringLiteral("дальше %1 дней от сегодня").arg(EveningDaysFromNow);
+        else if (!first || *start < *first)
+            first = start;
+    }
+    // Only drinks near now take part: one far-off date marks itself, not every other row.
+    for (qsizetype i = 0; first && i < drinks.size(); ++i) {
+        const std::optional<QDateTime> start = drinkStart(drinks[i], now);
+        if (start && problems[i].isEmpty() && first->secsTo(*start) > EveningSpanDays * Day)
+            problems[i] =
+                QStringLiteral("позже первого напитка больше чем на %1 дней").arg(EveningSpanDays);
+    }
+    return problems;
 }
 
 QList<int> ForecastFormCheck::badRows() const {
@@ -29,13 +65,19 @@ QList<int> ForecastFormCheck::badRows() const {
     return rows;
 }
 
-ForecastFormCheck checkForecastForm(const ForecastForm& form) {
+ForecastFormCheck checkForecastForm(const ForecastForm& form, const QDateTime& now) {
     ForecastFormCheck out;
     QList<Drink> drinks;
-    for (const DrinkEntry& entry : form.drinks) {
-        out.drinks.append(checkDrinkEntry(entry));
-        if (out.drinks.last().drink)
-            drinks.append(*out.drinks.last().drink);
+    const QStringList dates = drinkDateProblems(form.drinks, now);
+    for (qsizetype i = 0; i < form.drinks.size(); ++i) {
+        DrinkEntryCheck check = checkDrinkEntry(form.drinks[i]);
+        if (!dates[i].isEmpty()) {
+            check.date = dates[i];
+            check.drink.reset();
+        }
+        out.drinks.append(check);
+        if (check.drink)
+            drinks.append(*check.drink);
     }
 
     const Checked<double> mass = forecastinput::bodyMass(form.mass);

@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 #include <optional>
@@ -31,12 +32,25 @@ struct DrinkEntry {
 
 struct DrinkEntryCheck {
     std::optional<Drink> drink;
-    QString time, grams, strength, duration; // the problems, empty where the field is right
+    QString date, time, grams, strength, duration; // the problems, empty where the field is right
 
     bool ok() const { return drink.has_value(); }
 };
 
 DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry);
+
+// When the drink began, in the zone of `zoneOf` (local time when it is not valid): its day and
+// time, or the end of its day when the time is not one; nothing without a day.
+std::optional<QDateTime> drinkStart(const DrinkEntry& entry, const QDateTime& zoneOf = {});
+
+// How far the drinks of one evening may lie from now, either way, and from the first of them.
+// Further is no evening to forecast, and would only cost time and memory to draw.
+inline constexpr int EveningDaysFromNow = Forecast::MaxSpanDays;
+inline constexpr int EveningSpanDays = Forecast::MaxSpanDays;
+
+// The date problem of each row: a start too far from `now` (not checked when `now` is not
+// valid) or too long after the first drink. Empty where the date is right or missing.
+QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& now);
 
 struct ForecastForm {
     QList<DrinkEntry> drinks;
@@ -56,6 +70,8 @@ struct ForecastForm {
     QString driverClass = QStringLiteral("general"); // "general", "novice", "professional"
     bool ownLimit = false;
     QString customLimit; // g/l, read when ownLimit
+
+    friend bool operator==(const ForecastForm&, const ForecastForm&) = default;
 };
 
 struct ForecastFormCheck {
@@ -72,7 +88,8 @@ struct ForecastFormCheck {
     QList<int> badRows() const;
 };
 
-ForecastFormCheck checkForecastForm(const ForecastForm& form);
+// `now` bounds the drinks' dates; an invalid one leaves only the span between them.
+ForecastFormCheck checkForecastForm(const ForecastForm& form, const QDateTime& now);
 
 // The driver classes as the form and the saved evening name them.
 DriverClass driverClassOf(const QString& name);

@@ -60,6 +60,22 @@ Checked<QTime> clockTime(const QString& text) {
     return Checked<QTime>::ok(QTime(h, m));
 }
 
+Checked<QDate> date(const QString& text) {
+    const QList<QStringView> parts = QStringView(text).trimmed().split(u'.');
+    if (parts.size() != 3 || !isDigits(parts[0]) || parts[0].size() > 2 || !isDigits(parts[1]) ||
+        parts[1].size() > 2 || !isDigits(parts[2]) || parts[2].size() != 4)
+        return Checked<QDate>::fail(QStringLiteral("дата как ДД.ММ.ГГГГ"));
+    // Never moved to a neighbouring day: 31.02 is a typing error the user must see.
+    const QDate day(parts[2].toInt(), parts[1].toInt(), parts[0].toInt());
+    if (!day.isValid())
+        return Checked<QDate>::fail(QStringLiteral("нет такой даты"));
+    return Checked<QDate>::ok(day);
+}
+
+QString dateText(QDate date) {
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 Checked<double> strength(const QString& text) {
     return number(text, 0, Lower::Exclusive, 100);
 }

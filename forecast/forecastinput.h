@@ -4,6 +4,7 @@
 #include "forecastparams.h"
 #include "ratecheck.h"
 
+#include <QDate>
 #include <QString>
 #include <QTime>
 
@@ -12,6 +13,8 @@
 namespace forecastinput {
 
 Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23:59
+Checked<QDate> date(const QString& text);               // ДД.ММ.ГГГГ, a day of the calendar
+QString dateText(QDate date);                           // as date() reads it back
 Checked<double> strength(const QString& text);          // percent, 0 < S ≤ 100
 Checked<double> drinkGrams(const QString& text);        // 0 < V ≤ 5000
 Checked<double> bodyMass(const QString& text);          // kilograms, 20…300

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    if (eveningProblem(read.evening))
+    if (eveningProblem(read.evening, now()))
         std::abort();
     for (const SavedDrink& drink : read.evening.drinks)
         if (!recentEnough(drink))

@@ -9,7 +9,9 @@
 #include "calc/numbertext.h"
 #include "forecast/drinkcatalogue.h"
 #include "forecast/eveningform.h"
+#include "forecast/eveningstore.h"
 #include "forecast/forecastexport.h"
+#include "forecast/forecastinput.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 #include "forecast/limittable.h"
@@ -31,7 +33,6 @@
 #include <QPrinter>
 #endif
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -82,6 +83,11 @@ ForecastWindow::ForecastWindow(Application& app)
     p.setColor(QPalette::WindowText, ProblemColour);
     m_notice->setPalette(p);
     m_notice->hide();
+    m_saveProblem = new QLabel(this);
+    m_saveProblem->setObjectName(QStringLiteral("SaveProblem"));
+    m_saveProblem->setWordWrap(true);
+    m_saveProblem->setPalette(p);
+    m_saveProblem->hide();
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildDrinks(), 3);
@@ -98,6 +104,7 @@ ForecastWindow::ForecastWindow(Application& app)
     bottom->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_notice);
+    layout->addWidget(m_saveProblem);
     layout->addLayout(top);
     layout->addLayout(bottom, 1);
 
@@ -112,19 +119,22 @@ ForecastWindow::ForecastWindow(Application& app)
     m_nowTick = new Timer(m_app.services().clock, QStringLiteral("NowTimer"), 60 * 1000, this);
     // A closed window is only hidden: it moves its "сейчас" again when it is shown.
     m_nowTick->onTick([this] {
-        if (isVisible())
+        if (isVisible()) {
+            takeNewerEvening();
             recompute();
+        }
     });
     m_nowTick->setEnabled(true);
 
     // The evening as it was left; a file that cannot be read is set aside, with one notice.
     const Services& services = m_app.services();
-    m_eveningPath = forecastFilePath(services.programFolder, services.userConfigHome);
-    const EveningLoad loaded = loadEvening(m_eveningPath, services.clock.currentDateTime());
+    const QDateTime now = services.clock.currentDateTime();
+    m_store = std::make_unique<EveningStore>(
+        forecastFilePath(services.programFolder, services.userConfigHome));
+    const EveningStore::Loaded loaded = m_store->load(now);
     m_form = formOf(loaded.evening);
     m_keptEvening = !m_form.drinks.isEmpty();
-    m_notice->setText(loaded.notice);
-    m_notice->setVisible(!loaded.notice.isEmpty());
+    showNotice(loaded.notice);
     // The body mass the calculator remembers; the forecast reads it and never writes it.
     if (m_form.mass.isEmpty())
         m_form.mass =
@@ -273,17 +283,17 @@ QWidget* ForecastWindow::buildDrinks() {
         layout->addWidget(label, row, column);
         layout->addWidget(w, row, column + 1);
     };
-    m_date = new QDateEdit(box);
-    m_date->setObjectName(QStringLiteral("DrinkDate"));
-    m_date->setAccessibleName(QStringLiteral("Дата напитка"));
-    m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    m_date->setCalendarPopup(true);
-    connect(m_date, &QDateEdit::dateChanged, this, [this] { editorChanged(); });
+    // Typed as text and read in core, so that an impossible date is marked, never moved to a
+    // neighbouring day as a date editor would.
+    m_date = field(box, QStringLiteral("DrinkDate"), QStringLiteral("Дата напитка"));
+    m_date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
+    m_date->setToolTip(QStringLiteral("Дата напитка, ДД.ММ.ГГГГ"));
     addField(2, 0, QStringLiteral("&Дата"), m_date);
+    layout->addWidget(problemLabel(box, m_date), 3, 1);
     m_time = field(box, QStringLiteral("DrinkTime"), QStringLiteral("Время, ЧЧ:ММ"));
     m_time->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
     addField(2, 2, QStringLiteral("&Время"), m_time);
-    layout->addWidget(problemLabel(box, m_time), 2, 4, 1, 2);
+    layout->addWidget(problemLabel(box, m_time), 3, 3, 1, 3);
 
     m_drink = new QComboBox(box);
     m_drink->setObjectName(QStringLiteral("DrinkName"));
@@ -292,19 +302,19 @@ QWidget* ForecastWindow::buildDrinks() {
         m_drink->addItem(d.name);
     m_drink->addItem(drinkcatalogue::ownDrink());
     connect(m_drink, &QComboBox::activated, this, [this] { drinkPicked(); });
-    addField(3, 0, QStringLiteral("&Напиток"), m_drink);
+    addField(4, 0, QStringLiteral("&Напиток"), m_drink);
     layout->removeWidget(m_drink);
-    layout->addWidget(m_drink, 3, 1, 1, 5);
+    layout->addWidget(m_drink, 4, 1, 1, 5);
 
     m_grams = field(box, QStringLiteral("DrinkGrams"), QStringLiteral("Граммы напитка"));
-    addField(4, 0, QStringLiteral("&Граммы"), m_grams);
-    layout->addWidget(problemLabel(box, m_grams), 5, 1);
+    addField(5, 0, QStringLiteral("&Граммы"), m_grams);
+    layout->addWidget(problemLabel(box, m_grams), 6, 1);
     m_strength = field(box, QStringLiteral("DrinkStrength"), QStringLiteral("Крепость, %"));
-    addField(4, 2, QStringLiteral("&Крепость, %"), m_strength);
-    layout->addWidget(problemLabel(box, m_strength), 5, 3);
+    addField(5, 2, QStringLiteral("&Крепость, %"), m_strength);
+    layout->addWidget(problemLabel(box, m_strength), 6, 3);
     m_duration = field(box, QStringLiteral("DrinkMinutes"), QStringLiteral("Сколько минут пили"));
-    addField(4, 4, QStringLiteral("Пили, &мин"), m_duration);
-    layout->addWidget(problemLabel(box, m_duration), 5, 5);
+    addField(5, 4, QStringLiteral("Пили, &мин"), m_duration);
+    layout->addWidget(problemLabel(box, m_duration), 6, 5);
     return box;
 }
 
@@ -502,7 +512,7 @@ void ForecastWindow::showRow(int row) {
     m_loading = true;
     if (has) {
         const DrinkEntry& e = m_form.drinks[row];
-        m_date->setDate(e.date);
+        m_date->setText(forecastinput::dateText(e.date));
         m_time->setText(e.time);
         const int index = m_drink->findText(e.drink);
         m_drink->setCurrentIndex(index >= 0 ? index : m_drink->count() - 1);
@@ -510,7 +520,7 @@ void ForecastWindow::showRow(int row) {
         m_strength->setText(e.strength);
         m_duration->setText(e.duration);
     } else {
-        for (QLineEdit* e : {m_time, m_grams, m_strength, m_duration})
+        for (QLineEdit* e : {m_date, m_time, m_grams, m_strength, m_duration})
             e->clear();
     }
     m_loading = false;
@@ -545,7 +555,8 @@ void ForecastWindow::editorChanged() {
     const int row = m_table->currentRow();
     if (row >= 0 && row < m_form.drinks.size()) {
         DrinkEntry& e = m_form.drinks[row];
-        e.date = m_date->date();
+        // A date that is not one leaves the row without a date until it is mended.
+        e.date = forecastinput::date(m_date->text()).value.value_or(QDate());
         e.time = m_time->text();
         e.drink = m_drink->currentText();
         e.grams = m_grams->text();
@@ -575,8 +586,53 @@ void ForecastWindow::editorChanged() {
 
 void ForecastWindow::changed() {
     recompute();
-    // Kept on every change; a refused write (a read-only folder) costs only the keeping.
-    saveEvening(m_eveningPath, savedEvening(m_form));
+    keep();
+}
+
+void ForecastWindow::keep() {
+    // Kept on every change. A write that fails is said until one succeeds; the next change
+    // tries again, and the evening stays in the window meanwhile.
+    const EveningStore::Saved saved =
+        m_store->save(savedEvening(m_form), m_app.services().clock.currentDateTime());
+    m_unsaved = !saved.ok;
+    const QString problem =
+        saved.ok ? QString() : QStringLiteral("Вечер не сохранён: ") + saved.problem;
+    if (m_saveProblem->text() != problem) {
+        m_saveProblem->setText(problem);
+        m_saveProblem->setAccessibleName(problem);
+        m_saveProblem->setVisible(!problem.isEmpty());
+    }
+    if (!saved.setAside.isEmpty())
+        showNotice(QStringLiteral("Файл прогноза менялся в другом окне программы; тот вечер "
+                                  "сохранён как ") +
+                   saved.setAside);
+}
+
+void ForecastWindow::showNotice(const QString& text) {
+    m_notice->setText(text);
+    m_notice->setAccessibleName(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
+void ForecastWindow::takeNewerEvening() {
+    // What another copy of the program kept since is shown, unless this window holds changes
+    // it could not keep: those are written first, and the other evening is set aside then.
+    if (m_unsaved)
+        return;
+    const std::optional<SavedEvening> newer =
+        m_store->newer(m_app.services().clock.currentDateTime());
+    if (!newer)
+        return;
+    ForecastForm form = formOf(*newer);
+    if (form == m_form)
+        return;
+    m_form = std::move(form);
+    showForm();
+    if (!m_form.drinks.isEmpty())
+        m_table->setCurrentCell(int(m_form.drinks.size()) - 1, TimeColumn);
+    showRow(m_table->currentRow());
+    recompute();
+    showNotice(QStringLiteral("Показан вечер, сохранённый в другом окне программы"));
 }
 
 void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
@@ -613,11 +669,11 @@ void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
 // --- answers ----------------------------------------------------------------------------------
 
 void ForecastWindow::recompute() {
-    m_check = checkForecastForm(m_form);
+    const QDateTime now = m_app.services().clock.currentDateTime();
+    m_check = checkForecastForm(m_form, now);
     const Limit& limit = m_check.limit;
     showProblems();
 
-    const QDateTime now = m_app.services().clock.currentDateTime();
     m_chart->clear();
     if (m_form.drinks.isEmpty()) {
         m_summary = {emptyHint()};
@@ -654,6 +710,11 @@ void ForecastWindow::showProblems() {
     const bool has = row >= 0 && row < m_check.drinks.size();
     const DrinkEntryCheck none;
     const DrinkEntryCheck& d = has ? m_check.drinks[row] : none;
+    // What is typed and not yet a date says why, before the row's own check does.
+    const QString typed = m_date->text().trimmed().isEmpty()
+                              ? QString()
+                              : forecastinput::date(m_date->text()).problem;
+    setProblem(m_date, typed.isEmpty() ? d.date : typed);
     setProblem(m_time, d.time);
     setProblem(m_grams, d.grams);
     setProblem(m_strength, d.strength);
@@ -682,9 +743,17 @@ void ForecastWindow::showProblems() {
 }
 
 void ForecastWindow::showEvent(QShowEvent* event) {
-    if (m_built)
+    if (m_built) {
+        takeNewerEvening();
         recompute();
+    }
     QWidget::showEvent(event);
+}
+
+void ForecastWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_built)
+        takeNewerEvening();
+    QWidget::changeEvent(event);
 }
 
 void ForecastWindow::closeEvent(QCloseEvent* event) {

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "forecast/calculatorhandover.h"
+#include "forecast/eveningstore.h"
 #include "forecast/forecastform.h"
 #include "forecast/reportpage.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class Application;
 class ChartWidget;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -32,6 +34,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildDrinks();
@@ -52,6 +55,9 @@ private:
     void showHelp();
     void showForm(); // every field from m_form
     void changed();  // an edit: answer it and keep the evening
+    void keep();
+    void takeNewerEvening(); // another program's kept evening, when this one has nothing unkept
+    void showNotice(const QString& text);
     void showFieldsInUse();
     void recompute();
     void showProblems();
@@ -76,7 +82,7 @@ private:
     bool m_built = false;
 
     QTableWidget* m_table;
-    QDateEdit* m_date;
+    QLineEdit* m_date;
     QLineEdit* m_time;
     QComboBox* m_drink;
     QLineEdit* m_grams;
@@ -104,6 +110,8 @@ private:
     QString m_lastFolder; // where the last file was saved, offered again
     QHash<QLineEdit*, QLabel*> m_problems;
     QHash<QWidget*, QLabel*> m_captions; // shown and hidden with their fields
-    QString m_eveningPath;
+    QLabel* m_saveProblem; // "Вечер не сохранён: …", until a save succeeds
+    std::unique_ptr<EveningStore> m_store;
+    bool m_unsaved = false;     // the last change could not be kept
     bool m_keptEvening = false; // opened with drinks from the kept evening
 };

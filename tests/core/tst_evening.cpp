@@ -1,4 +1,5 @@
 #include "forecast/eveningfile.h"
+#include "forecast/eveningstore.h"
 #include "settings/settingslocation.h"
 #include "tempprogramfolder.h"
 
@@ -20,16 +21,23 @@ private slots:
     void fileLiesBesideSettings_data();
     void fileLiesBesideSettings();
     void everyTypedTextComesBack();
+    void largestEveningTheWindowAllowsComesBack();
     void freshEveningHasAFixedForm();
     void drinksOlderThanTwoDaysAreDropped_data();
     void drinksOlderThanTwoDaysAreDropped();
+    void drinkWithoutDateIsKeptAsOne();
     void limitsThemselvesAreRead();
     void refusedFileIsSetAside_data();
     void refusedFileIsSetAside();
-    void fileThatCannotBeSetAsideStays();
+    void setAsideTakesTheNextFreeName_data();
+    void setAsideTakesTheNextFreeName();
+    void fileThatCannotBeSetAsideIsNeverWrittenOver();
+    void twoProgramsNeverOverwriteEachOther();
     void missingFileGivesFreshWindowQuietly();
     void saveRefusesLinksAndEveningsTheFileCannotHold_data();
     void saveRefusesLinksAndEveningsTheFileCannotHold();
+    void failedWriteSaysWhyAndKeepsTheOldFile_data();
+    void failedWriteSaysWhyAndKeepsTheOldFile();
 };
 
 namespace {
@@ -118,11 +126,33 @@ void TestEvening::everyTypedTextComesBack() {
 
     TempProgramFolder root;
     const QString path = root.filePath(u"новая папка/forecast.json"_qs);
-    QVERIFY(saveEvening(path, evening));
-    const EveningLoad loaded = loadEvening(path, Now);
+    QVERIFY(EveningStore(path).save(evening, Now).ok);
+    const EveningStore::Loaded loaded = EveningStore(path).load(Now);
     QCOMPARE(loaded.notice, QString());
     QVERIFY(loaded.evening == evening);
     QVERIFY(!read(path).contains('\n'));
+}
+
+void TestEvening::largestEveningTheWindowAllowsComesBack() {
+    // Every text at the fields' length in characters of three UTF-8 bytes each, every row
+    // there: the reader must take what the writer wrote.
+    const QString longest(EveningTextLimit, u'€');
+    SavedEvening evening;
+    for (int i = 0; i < EveningDrinkLimit; ++i)
+        evening.drinks.append({Now.date(), longest, longest, longest, longest, longest});
+    for (QString* text : {&evening.mass, &evening.height, &evening.age, &evening.slowestRate,
+                          &evening.rate, &evening.fastestRate, &evening.deficit,
+                          &evening.absorption, &evening.planned, &evening.customLimit})
+        *text = longest;
+    QVERIFY(toJson(evening).size() > 700 * 1000);
+
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    const EveningStore::Saved saved = EveningStore(path).save(evening, Now);
+    QVERIFY2(saved.ok, qPrintable(saved.problem));
+    const EveningStore::Loaded loaded = EveningStore(path).load(Now);
+    QCOMPARE(loaded.notice, QString());
+    QVERIFY(loaded.evening == evening);
 }
 
 void TestEvening::freshEveningHasAFixedForm() {
@@ -165,6 +195,17 @@ void TestEvening::drinksOlderThanTwoDaysAreDropped() {
     QCOMPARE(read.evening.mass, u"70"_qs);
 }
 
+void TestEvening::drinkWithoutDateIsKeptAsOne() {
+    // A row whose date is not yet typed (or not a real one) stays a row to complete.
+    SavedEvening evening;
+    evening.drinks.append({QDate(), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    const QByteArray bytes = toJson(evening);
+    QVERIFY(bytes.contains(R"("date":"")"));
+    const EveningRead read = readEvening(bytes, Now);
+    QVERIFY(!read.refusal);
+    QVERIFY(read.evening == evening);
+}
+
 void TestEvening::limitsThemselvesAreRead() {
     QVERIFY(!readEvening(withDrinks(EveningDrinkLimit), Now).refusal);
     QVERIFY(!readEvening(with(u"drink"_qs, QString(EveningTextLimit, u'ж'), true), Now).refusal);
@@ -198,6 +239,13 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("lone surrogate")
         << QByteArray(with(u"age"_qs, u"@"_qs).replace("@", "\\ud800")) << R::InvalidText;
     QTest::newRow("30 February") << with(u"date"_qs, u"2026-02-30"_qs, true) << R::InvalidDate;
+    QTest::newRow("year 9999") << with(u"date"_qs, u"9999-09-09"_qs, true) << R::FarDate;
+    QTest::newRow("in three weeks") << with(u"date"_qs, u"2026-12-29"_qs, true) << R::FarDate;
+    QTest::newRow("NUL in a text")
+        << with(u"mass"_qs, QString(u"8"_qs + QChar(0) + u"0"_qs)) << R::InvalidText;
+    QTest::newRow("tab in a drink name")
+        << with(u"drink"_qs, u"Пиво\tсветлое"_qs, true) << R::InvalidText;
+    QTest::newRow("line break") << with(u"planned"_qs, u"08:00\n"_qs) << R::InvalidText;
     QTest::newRow("sex as word") << with(u"sex"_qs, u"male"_qs) << R::UnknownSex;
     QTest::newRow("unknown model") << with(u"model"_qs, u"guess"_qs) << R::UnknownId;
     QTest::newRow("lower-case country") << with(u"country"_qs, u"ru"_qs) << R::UnknownId;
@@ -211,33 +259,126 @@ void TestEvening::refusedFileIsSetAside() {
     QFETCH(EveningRefusal, refusal);
     QCOMPARE(readEvening(bytes, Now).refusal, std::optional(refusal));
 
+    // Nothing is deleted: an older file set aside stays, the new one takes the next free name.
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
     QVERIFY(write(path + u".bad"_qs, "older"));
     QVERIFY(write(path, bytes));
-    const EveningLoad loaded = loadEvening(path, Now);
+    const EveningStore::Loaded loaded = EveningStore(path).load(Now);
     QVERIFY(loaded.evening == SavedEvening{});
-    QCOMPARE(loaded.notice,
-             u"Сохранённый прогноз не прочитан; файл отложен как forecast.json.bad"_qs);
+    QVERIFY2(loaded.notice.startsWith(u"Сохранённый прогноз не прочитан ("_qs),
+             qPrintable(loaded.notice));
+    QVERIFY2(loaded.notice.endsWith(u"; файл отложен как forecast.json.bad.2"_qs),
+             qPrintable(loaded.notice));
     QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(read(path + u".bad"_qs), bytes);
+    QCOMPARE(read(path + u".bad"_qs), QByteArray("older"));
+    QCOMPARE(read(path + u".bad.2"_qs), bytes);
 }
 
-void TestEvening::fileThatCannotBeSetAsideStays() {
+void TestEvening::setAsideTakesTheNextFreeName_data() {
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none taken") << QStringList{} << u"forecast.json.bad"_qs;
+    QTest::newRow("a folder in the way") << QStringList{u".bad/"_qs} << u"forecast.json.bad.2"_qs;
+    QTest::newRow("a gap is used")
+        << QStringList{u".bad"_qs, u".bad.3"_qs} << u"forecast.json.bad.2"_qs;
+    QTest::newRow("a link to nowhere counts as taken")
+        << QStringList{u".bad"_qs, u".bad.2@"_qs} << u"forecast.json.bad.3"_qs;
+}
+
+void TestEvening::setAsideTakesTheNextFreeName() {
+    QFETCH(QStringList, taken);
+    QFETCH(QString, expected);
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
-    // A folder that is not empty cannot be renamed over.
-    QVERIFY(QDir().mkpath(path + u".bad/inside"_qs));
+    for (QString name : taken) {
+        if (name.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(path + name + u"inside"_qs));
+        else if (name.endsWith(u'@'))
+            QVERIFY(QFile::link(root.filePath(u"nowhere"_qs), path + name.chopped(1)));
+        else
+            QVERIFY(write(path + name, "older"));
+    }
     QVERIFY(write(path, "{}"));
-    const EveningLoad loaded = loadEvening(path, Now);
+    const EveningStore::Loaded loaded = EveningStore(path).load(Now);
+    QVERIFY(loaded.notice.endsWith(expected));
+    QCOMPARE(read(root.filePath(expected)), QByteArray("{}"));
+}
+
+void TestEvening::fileThatCannotBeSetAsideIsNeverWrittenOver() {
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    QVERIFY(write(path, "{}"));
+    bool renames = false;
+    EveningStore store(path, [&](const QString& from, const QString& to) {
+        return renames && QFile::rename(from, to);
+    });
+    const EveningStore::Loaded loaded = store.load(Now);
     QVERIFY(loaded.evening == SavedEvening{});
-    QVERIFY(!loaded.notice.isEmpty());
+    QVERIFY(loaded.notice.startsWith(u"Сохранённый прогноз не прочитан"_qs));
     QCOMPARE(read(path), QByteArray("{}"));
+
+    // The first change is not kept, and says why; the unreadable file stays as it was.
+    SavedEvening evening;
+    evening.mass = u"80"_qs;
+    EveningStore::Saved saved = store.save(evening, Now);
+    QVERIFY(!saved.ok);
+    QVERIFY(!saved.problem.isEmpty());
+    QCOMPARE(read(path), QByteArray("{}"));
+
+    // Once it can be set aside, it is, and the evening takes its place.
+    renames = true;
+    saved = store.save(evening, Now);
+    QVERIFY(saved.ok);
+    QCOMPARE(saved.setAside, u"forecast.json.bad"_qs);
+    QCOMPARE(read(path + u".bad"_qs), QByteArray("{}"));
+    QVERIFY(EveningStore(path).load(Now).evening == evening);
+}
+
+void TestEvening::twoProgramsNeverOverwriteEachOther() {
+    TempProgramFolder root;
+    const QString path = root.filePath(u"forecast.json"_qs);
+    SavedEvening first;
+    first.mass = u"70"_qs;
+    first.drinks.append({Now.date(), u"21:00"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
+    QVERIFY(EveningStore(path).save(first, Now).ok);
+
+    EveningStore a(path);
+    EveningStore b(path);
+    QVERIFY(a.load(Now).evening == first);
+    QVERIFY(b.load(Now).evening == first);
+    // B adds a drink and sets 90 kg.
+    SavedEvening theirs = first;
+    theirs.drinks.append({Now.date(), u"21:30"_qs, u"Водка 40%"_qs, u"50"_qs, u"40"_qs});
+    theirs.mass = u"90"_qs;
+    QVERIFY(b.save(theirs, Now).ok);
+    QVERIFY(b.save(theirs, Now).setAside.isEmpty()); // its own file is no stranger's
+
+    // A, having seen nothing of it, changes its mass: its evening is written, B's is kept.
+    SavedEvening mine = first;
+    mine.mass = u"75"_qs;
+    const EveningStore::Saved saved = a.save(mine, Now);
+    QVERIFY(saved.ok);
+    QCOMPARE(saved.setAside, u"forecast.json.other"_qs);
+    QCOMPARE(readEvening(read(path), Now).evening, mine);
+    QCOMPARE(readEvening(read(path + u".other"_qs), Now).evening, theirs);
+
+    // B has nothing unkept: it takes A's evening as the newer one, and then writes over it.
+    const std::optional<SavedEvening> newer = b.newer(Now);
+    QVERIFY(newer);
+    QCOMPARE(*newer, mine);
+    QVERIFY(!b.newer(Now));
+    SavedEvening next = *newer;
+    next.planned = u"09:00"_qs;
+    const EveningStore::Saved again = b.save(next, Now);
+    QVERIFY(again.ok);
+    QCOMPARE(again.setAside, QString());
+    QVERIFY(!QFileInfo::exists(path + u".other.2"_qs));
 }
 
 void TestEvening::missingFileGivesFreshWindowQuietly() {
     TempProgramFolder root;
-    const EveningLoad loaded = loadEvening(root.filePath(u"forecast.json"_qs), Now);
+    const EveningStore::Loaded loaded = EveningStore(root.filePath(u"forecast.json"_qs)).load(Now);
     QVERIFY(loaded.evening == SavedEvening{});
     QCOMPARE(loaded.notice, QString());
     QVERIFY(QDir(root.path()).isEmpty());
@@ -246,19 +387,26 @@ void TestEvening::missingFileGivesFreshWindowQuietly() {
 void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
     QTest::addColumn<QString>("linkTo");
     QTest::addColumn<SavedEvening>("evening");
+    QTest::addColumn<QString>("problem");
     SavedEvening longText;
     longText.mass = QString(EveningTextLimit + 1, u'9');
-    SavedEvening noDate;
-    noDate.drinks.append({QDate(), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
-    QTest::newRow("link to a file") << u"target"_qs << SavedEvening{};
-    QTest::newRow("link to nowhere") << u"nowhere"_qs << SavedEvening{};
-    QTest::newRow("text too long") << QString() << longText;
-    QTest::newRow("drink without date") << QString() << noDate;
+    SavedEvening farOff;
+    farOff.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    SavedEvening control;
+    control.mass = u"8"_qs + QChar(0) + u"0"_qs;
+    QTest::newRow("link to a file")
+        << u"target"_qs << SavedEvening{} << u"forecast.json — символическая ссылка"_qs;
+    QTest::newRow("link to nowhere")
+        << u"nowhere"_qs << SavedEvening{} << u"forecast.json — символическая ссылка"_qs;
+    QTest::newRow("text too long") << QString() << longText << u"текст длиннее 100 знаков"_qs;
+    QTest::newRow("drink in 9999") << QString() << farOff << u"дата напитка слишком далеко"_qs;
+    QTest::newRow("NUL in a text") << QString() << control << u"недопустимые знаки в тексте"_qs;
 }
 
 void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold() {
     QFETCH(QString, linkTo);
     QFETCH(SavedEvening, evening);
+    QFETCH(QString, problem);
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
     const QString target = root.filePath(u"target"_qs);
@@ -268,11 +416,38 @@ void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold() {
     else
         QVERIFY(QFile::link(root.filePath(linkTo), path));
 
-    QVERIFY(!saveEvening(path, evening));
+    const EveningStore::Saved saved = EveningStore(path).save(evening, Now);
+    QVERIFY(!saved.ok);
+    QCOMPARE(saved.problem, problem);
     QCOMPARE(read(target), QByteArray("old"));
     QCOMPARE(read(path), linkTo == u"nowhere" ? QByteArray("<none>") : QByteArray("old"));
     QCOMPARE(QFileInfo(path).isSymLink(), !linkTo.isEmpty());
     QVERIFY(!QFileInfo::exists(root.filePath(u"nowhere"_qs)));
+}
+
+void TestEvening::failedWriteSaysWhyAndKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a folder in the file's place")
+        << u"forecast.json/"_qs << u"на месте файла forecast.json папка"_qs;
+    QTest::newRow("a file in the folder's place")
+        << u"blocked/forecast.json"_qs << u"не удалось создать папку"_qs;
+}
+
+void TestEvening::failedWriteSaysWhyAndKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    TempProgramFolder root;
+    QVERIFY(write(root.filePath(u"blocked"_qs), "a file"));
+    if (name.endsWith(u'/'))
+        QVERIFY(QDir().mkpath(root.filePath(name + u"inside"_qs)));
+    const QString path = root.filePath(name.endsWith(u'/') ? name.chopped(1) : name);
+    EveningStore store(path);
+    store.load(Now);
+    const EveningStore::Saved saved = store.save(SavedEvening{}, Now);
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.problem.startsWith(problem), qPrintable(saved.problem));
+    QCOMPARE(read(root.filePath(u"blocked"_qs)), QByteArray("a file"));
 }
 
 QTEST_APPLESS_MAIN(TestEvening)
