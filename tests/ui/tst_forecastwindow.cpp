@@ -1,6 +1,7 @@
 #include "testapplication.h"
 
 #include "app/chartwidget.h"
+#include "forecast/eveningstore.h"
 #include "windows/forecastwindow.h"
 
 #include <QAccessible>
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -41,6 +43,11 @@ private slots:
     void unreadableEveningIsSetAsideWithANotice();
     void everyControlHasASpokenName();
     void cancelledOrImpossibleSaveLeavesNothing();
+    void impossibleOrFarOffDateIsMarkedAtOnce();
+    void keptEveningWithAFarOffDateIsSetAside();
+    void anotherProgramsEveningIsShownWhenNothingIsUnkept();
+    void anotherProgramsEveningIsKeptAsideNotOverwritten();
+    void failedSaveIsSaidUntilOneSucceeds();
 
 private:
     ForecastWindow* forecast() const {
@@ -496,6 +503,120 @@ void TestForecastWindow::everyControlHasASpokenName() {
     // The chart says what the summary says.
     QCOMPARE(QAccessible::queryAccessibleInterface(chart())->text(QAccessible::Description),
              summary().replace(u'\n', u' '));
+}
+
+void TestForecastWindow::impossibleOrFarOffDateIsMarkedAtOnce() {
+    oneDrink(u"21:00"_qs, u"100"_qs);
+    f<QLineEdit>("BodyMass")->setText(u"80"_qs);
+    QVERIFY(chart()->hasData());
+    auto* date = f<QLineEdit>("DrinkDate");
+    QCOMPARE(date->text(), u"08.12.2026"_qs);
+    const auto typeDate = [&](const QString& text) {
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(date, text);
+        QTest::keyClick(date, Qt::Key_Tab);
+    };
+    QElapsedTimer clock;
+    clock.start();
+    // Never moved to another day: what was typed stays, marked.
+    for (const QString& impossible : {u"99.99.9999"_qs, u"31.02.2026"_qs}) {
+        typeDate(impossible);
+        QCOMPARE(date->text(), impossible);
+        QCOMPARE(problem("DrinkDate"), u"нет такой даты"_qs);
+        QCOMPARE(f<QTableWidget>("Drinks")->item(0, 6)->text(), u"проверьте"_qs);
+        QVERIFY(!chart()->hasData());
+    }
+    typeDate(u"09.09.9999"_qs);
+    QCOMPARE(problem("DrinkDate"), u"дальше 14 дней от сегодня"_qs);
+    QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
+    QVERIFY(f("SaveProblem")->isVisible());
+    typeDate(u"09.12.2026"_qs);
+    QCOMPARE(problem("DrinkDate"), QString());
+    QVERIFY(chart()->hasData());
+    QVERIFY(!f("SaveProblem")->isVisible());
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestForecastWindow::keptEveningWithAFarOffDateIsSetAside() {
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    SavedEvening far;
+    far.mass = u"80"_qs;
+    far.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs});
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(toJson(far));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    openForecast();
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(f<QLabel>("Notice")->text().contains(u"forecast.json.bad"_qs));
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QVERIFY(QFile::exists(file + u".bad"_qs));
+}
+
+void TestForecastWindow::anotherProgramsEveningIsShownWhenNothingIsUnkept() {
+    oneDrink(u"21:00"_qs, u"100"_qs);
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    // Another copy of the program, on the same folder, adds a drink and sets 90 kg.
+    EveningStore other(file);
+    SavedEvening theirs = other.load(t->clock.currentDateTime()).evening;
+    QCOMPARE(theirs.drinks.size(), 1);
+    theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
+    theirs.mass = u"90"_qs;
+    QVERIFY(other.save(theirs, t->clock.currentDateTime()).ok);
+
+    // Coming back to this window (or the next minute) shows it; the next change builds on it.
+    t->clock.advance(60 * 1000);
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"90"_qs);
+    QVERIFY(f<QLabel>("Notice")->text().contains(u"другом окне"_qs));
+    f<QLineEdit>("BodyMass")->setText(u"75"_qs);
+    const SavedEvening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
+    QCOMPARE(kept.drinks.size(), 2);
+    QCOMPARE(kept.mass, u"75"_qs);
+    QVERIFY(!QFile::exists(file + u".other"_qs));
+}
+
+void TestForecastWindow::anotherProgramsEveningIsKeptAsideNotOverwritten() {
+    oneDrink(u"21:00"_qs, u"100"_qs);
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    EveningStore other(file);
+    SavedEvening theirs = other.load(t->clock.currentDateTime()).evening;
+    theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
+    QVERIFY(other.save(theirs, t->clock.currentDateTime()).ok);
+
+    // A change typed before this window saw theirs: both evenings are kept, and it says so.
+    f<QLineEdit>("BodyMass")->setText(u"75"_qs);
+    const QDateTime now = t->clock.currentDateTime();
+    QCOMPARE(EveningStore(file).load(now).evening.drinks.size(), 1);
+    QCOMPARE(EveningStore(file + u".other"_qs).load(now).evening, theirs);
+    QVERIFY(f<QLabel>("Notice")->text().endsWith(u"forecast.json.other"_qs));
+    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+}
+
+void TestForecastWindow::failedSaveIsSaidUntilOneSucceeds() {
+    oneDrink(u"21:00"_qs, u"100"_qs);
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QDir().mkpath(file + u"/inside"_qs));
+    f<QLineEdit>("BodyMass")->setText(u"81"_qs);
+    QVERIFY(f("SaveProblem")->isVisible());
+    QCOMPARE(f<QLabel>("SaveProblem")->text(),
+             u"Вечер не сохранён: на месте файла forecast.json папка"_qs);
+    f<QLineEdit>("DrinkGrams")->setText(u"150"_qs);
+    QVERIFY(f("SaveProblem")->isVisible());
+    QVERIFY(t->dialogs.shown.isEmpty()); // said in the window, not in a box at every key
+
+    // The next change after the way is free keeps everything typed meanwhile.
+    QVERIFY(QDir(file).removeRecursively());
+    f<QLineEdit>("BodyMass")->setText(u"82"_qs);
+    QVERIFY(!f("SaveProblem")->isVisible());
+    const SavedEvening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
+    QCOMPARE(kept.mass, u"82"_qs);
+    QCOMPARE(kept.drinks.value(0).grams, u"150"_qs);
 }
 
 QTEST_MAIN(TestForecastWindow)
