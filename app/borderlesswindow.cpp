@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "clickablelabel.h"
+#include "fixedlook.h"
 #include "outlinerect.h"
 #include "readypicture.h"
 #include "services.h"
@@ -41,6 +42,7 @@ BorderlessWindow::BorderlessWindow(Application& app, const QString& formName,
     , m_caption(caption)
     , m_marks(marks) {
     setObjectName(formName);
+    fixedlook::apply(*this);
     setWindowTitle(desktopTitle());
     setWindowFlags(captionstyle::windowFlags(m_style));
     resize(client);

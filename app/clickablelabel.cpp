@@ -170,7 +170,11 @@ void ClickableLabel::drawText(QPaintEvent* event) {
         m_laidOut.setDevicePixelRatio(ratio);
         m_laidOut.fill(Qt::transparent);
         QPainter text(&m_laidOut);
-        text.setFont(font());
+        // A painter on a pixmap fills whatever the font leaves unset from the application's
+        // font, and a label that inherits its font has nothing marked as set.
+        QFont face = font();
+        face.setResolveMask(QFont::AllPropertiesResolved);
+        text.setFont(face);
         text.setPen(colour);
         text.drawStaticText(QPointF(0, 0), layout);
         m_laidOutText = this->text();

@@ -12,8 +12,7 @@ QString& installedFamily() {
 }
 } // namespace
 
-void install()
-{
+void install() {
     if (!installedFamily().isEmpty())
         return;
     // Liberation Sans is metric-compatible with the classic Windows sans faces and covers
@@ -57,6 +56,9 @@ QFont font(Size size, bool bold, bool underline) {
     f.setBold(bold);
     f.setUnderline(underline);
     f.setStyleStrategy(QFont::PreferAntialias);
+    // Every attribute counts as set, so none of the application's font (a desktop's slanted or
+    // condensed face, its letter spacing) is mixed into a control's.
+    f.setResolveMask(QFont::AllPropertiesResolved);
     return f;
 }
 

@@ -10,5 +10,6 @@ enum class Size { Small, Medium, Large, Title }; // 8.25, 9.75, 12 and 13.5 pt
 // Registers the embedded typeface; call once before the first window is built.
 void install();
 QString family();
+// Complete: every attribute is set, so nothing of the application's font is mixed in.
 QFont font(Size size, bool bold = false, bool underline = false);
 } // namespace uifont
