@@ -1,5 +1,7 @@
 #include "forecast.h"
 
+#include <QtNumeric>
+
 #include <algorithm>
 #include <cmath>
 
@@ -43,9 +45,14 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
     const double r = model.reductionFactor(body);
 
     QList<Drink> list;
-    for (const Drink& d : drinks)
-        if (usable(d))
-            list.append(clamped(d));
+    for (const Drink& d : drinks) {
+        if (!usable(d))
+            continue;
+        // At the very start of QDateTime's range there may be no whole minute to cut back to.
+        const Drink c = clamped(d);
+        if (c.start.isValid())
+            list.append(c);
+    }
     if (list.isEmpty())
         return f;
     std::stable_sort(list.begin(), list.end(),
@@ -53,10 +60,17 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
 
     f.m_start = list.front().start;
     const qint64 startMs = f.m_start.toMSecsSinceEpoch();
-    const qint64 lastStart = (list.back().start.toMSecsSinceEpoch() - startMs) / MinuteMs;
+    // Drinks at both ends of QDateTime's range lie further apart than a qint64 of milliseconds.
+    qint64 spanMs = 0;
+    if (qSubOverflow(list.back().start.toMSecsSinceEpoch(), startMs, &spanMs))
+        return Forecast();
+    const qint64 lastStart = spanMs / MinuteMs;
     if (lastStart > qint64(MaxSpanDays) * 24 * 60)
         return Forecast();
     const qsizetype horizon = lastStart + qint64(HorizonHours) * 60;
+    // Every answer is a moment on the grid or after it: its end must be a time QDateTime holds.
+    if (!f.timeAt(horizon).isValid())
+        return Forecast();
 
     f.m_params = params.sanitized();
     f.m_reductionFactor = r;

@@ -45,9 +45,12 @@ public:
 
     Forecast() = default; // empty: no drinks
 
-    // Out-of-range values are clamped; a drink without a valid start or with a value that is
-    // not a number is left out; an unusable body (mass not a number, no positive reduction
-    // factor) or drinks spread over more than MaxSpanDays give an empty forecast.
+    // Out-of-range values are clamped; a drink without a valid start (one that cannot be cut to
+    // the minute included) or with a value that is not a number is left out; an unusable body
+    // (mass not a number, no positive reduction factor), drinks spread over more than
+    // MaxSpanDays or a grid that would end beyond QDateTime's range give an empty forecast. The
+    // work never grows with the dates themselves: at most MaxSpanDays and HorizonHours of
+    // minutes.
     static Forecast compute(const QList<Drink>& drinks, const Person& person,
                             const BodyModel& model = BodyModel::widmark(),
                             const ForecastParams& params = {});

@@ -1,6 +1,7 @@
 #include "calc/concentration.h"
 #include "forecast/forecast.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -61,6 +62,16 @@ private slots:
     void plannerVerdicts();
     void impossibleInputNeitherCrashesNorLoops_data();
     void impossibleInputNeitherCrashesNorLoops();
+    void farDatesAnswerAtOnce_data();
+    void farDatesAnswerAtOnce();
+    void spanOfFourteenDaysIsTheMost_data();
+    void spanOfFourteenDaysIsTheMost();
+    void bodyMassIsClampedNotRefused_data();
+    void bodyMassIsClampedNotRefused();
+    void drinksStartOnTheMinute_data();
+    void drinksStartOnTheMinute();
+    void drinkShorterThanAMinuteArrivesWhole_data();
+    void drinkShorterThanAMinuteArrivesWhole();
     void allModelsBandByHand_data();
     void allModelsBandByHand();
     void allModelsBandHoldsEveryModel_data();
@@ -293,24 +304,36 @@ void TestForecast::stopsAtTheHorizon() {
 }
 
 void TestForecast::plannerVerdicts_data() {
+    QTest::addColumn<double>("limit");
     QTest::addColumn<QTime>("clock");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<int>("minutes");
     // 0,583706 ‰ at 20:00 (as above), limit 0,3: the fast curve (0,16) is at or below it from
     // 21:46:23, the slow one (0,10) from 22:50:13.
-    QTest::newRow("at the drink") << QTime(20, 0) << Verdict::Above << 0;
-    QTest::newRow("21:46: above even when fast") << QTime(21, 46) << Verdict::Above << 106;
-    QTest::newRow("21:47") << QTime(21, 47) << Verdict::Uncertain << 107;
-    QTest::newRow("22:50: slow still above") << QTime(22, 50) << Verdict::Uncertain << 170;
-    QTest::newRow("22:51") << QTime(22, 51) << Verdict::Below << 171;
-    QTest::newRow("08:00 is the next morning") << QTime(8, 0) << Verdict::Below << 720;
-    QTest::newRow("19:59 is the next evening") << QTime(19, 59) << Verdict::Below << 1439;
+    QTest::newRow("at the drink") << 0.3 << QTime(20, 0) << Verdict::Above << 0;
+    QTest::newRow("21:46: above even when fast") << 0.3 << QTime(21, 46) << Verdict::Above << 106;
+    QTest::newRow("21:47") << 0.3 << QTime(21, 47) << Verdict::Uncertain << 107;
+    QTest::newRow("22:50: slow still above") << 0.3 << QTime(22, 50) << Verdict::Uncertain << 170;
+    QTest::newRow("22:51") << 0.3 << QTime(22, 51) << Verdict::Below << 171;
+    QTest::newRow("08:00 is the next morning") << 0.3 << QTime(8, 0) << Verdict::Below << 720;
+    QTest::newRow("19:59 is the next evening") << 0.3 << QTime(19, 59) << Verdict::Below << 1439;
+    // A limit of 0 ‰: sober means exactly 0, which the fast curve reaches at 23:38:53 and the
+    // slow one at 01:50:13.
+    QTest::newRow("0 ‰, 23:38: above even when fast")
+        << 0.0 << QTime(23, 38) << Verdict::Above << 218;
+    QTest::newRow("0 ‰, 23:39: sober only when fast")
+        << 0.0 << QTime(23, 39) << Verdict::Uncertain << 219;
+    QTest::newRow("0 ‰, 01:50: slow still above")
+        << 0.0 << QTime(1, 50) << Verdict::Uncertain << 350;
+    QTest::newRow("0 ‰, 01:51: sober") << 0.0 << QTime(1, 51) << Verdict::Below << 351;
+    QTest::newRow("0 ‰, 08:00: long sober") << 0.0 << QTime(8, 0) << Verdict::Below << 720;
 }
 
 void TestForecast::plannerVerdicts() {
+    QFETCH(double, limit);
     QFETCH(QTime, clock);
     QFETCH(int, minutes);
-    const PlannedCheck check = Forecast::compute({drink(0, 100, 40)}, man).check(clock, 0.3);
+    const PlannedCheck check = Forecast::compute({drink(0, 100, 40)}, man).check(clock, limit);
     QCOMPARE(check.moment, evening(minutes));
     QTEST(check.verdict, "verdict");
 }
@@ -352,6 +375,190 @@ void TestForecast::impossibleInputNeitherCrashesNorLoops() {
         QCOMPARE(f.levelAt(evening(60)).highest, 0.0);
         QCOMPARE(f.check(QTime(8, 0), 0.3).verdict, Verdict::Below);
     }
+}
+
+void TestForecast::farDatesAnswerAtOnce_data() {
+    QTest::addColumn<QList<Drink>>("drinks");
+    QTest::addColumn<bool>("empty");
+    const auto at = [](const QDateTime& t) { return Drink{t, 100, 40}; };
+    const QDateTime y9999(QDate(9999, 9, 9), QTime(21, 0));
+    const QDateTime y2026(QDate(2026, 3, 1), QTime(21, 0));
+    const QDateTime first =
+        QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::min(), Qt::UTC);
+    const QDateTime last =
+        QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::max(), Qt::UTC);
+    QTest::newRow("09.09.9999") << QList{at(y9999)} << false;
+    QTest::newRow("4000") << QList{at(QDateTime(QDate(4000, 1, 1), QTime(20, 0)))} << false;
+    QTest::newRow("7000, in UTC") << QList{at(QDateTime(QDate(7000, 1, 1), QTime(20, 0), Qt::UTC))}
+                                  << false;
+    QTest::newRow("2026 and 9999") << QList{at(y2026), at(y9999)} << true;
+    QTest::newRow("9999 and 2026, two hours each")
+        << QList{Drink{y9999, 500, 5, 120}, Drink{y2026, 500, 5, 120}} << true;
+    // The grid and its answers must be moments QDateTime can hold.
+    QTest::newRow("the last moment QDateTime holds") << QList{at(last)} << true;
+    QTest::newRow("the first moment QDateTime holds") << QList{at(first)} << true;
+    QTest::newRow("both ends of QDateTime") << QList{at(first), at(last)} << true;
+    QTest::newRow("2026 and the last moment") << QList{at(y2026), at(last)} << true;
+    QTest::newRow("near both ends of QDateTime")
+        << QList{at(first.addDays(30)), at(last.addDays(-1))} << true;
+    // Before the first whole minute there is no minute to start a grid on: left out.
+    QTest::newRow("2026 and the first moment") << QList{at(y2026), at(first)} << false;
+}
+
+void TestForecast::farDatesAnswerAtOnce() {
+    QFETCH(QList<Drink>, drinks);
+    QFETCH(bool, empty);
+    QList<QDateTime> probes{QDateTime(QDate(2026, 3, 1), QTime(23, 0)),
+                            QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::min()),
+                            QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::max())};
+    for (const Drink& d : drinks)
+        probes << d.start << d.start.addSecs(3600);
+    const qsizetype mostPoints =
+        qsizetype(Forecast::MaxSpanDays) * 24 * 60 + Forecast::HorizonHours * 60 + 1;
+
+    QElapsedTimer timer;
+    timer.start();
+    for (const Forecast& f :
+         {Forecast::compute(drinks, man), Forecast::computeAllModels(drinks, man)}) {
+        QCOMPARE(f.isEmpty(), empty);
+        QCOMPARE_LE(f.pointCount(), mostPoints);
+        const Peak peak = f.peak();
+        const auto sober = f.soberAt();
+        const auto under = f.fallsTo(0.5);
+        for (const QDateTime& probe : probes) {
+            const LevelRange level = f.levelAt(probe);
+            const PlannedCheck check = f.check(probe.time(), 0.3);
+            QVERIFY(std::isfinite(level.highest) && level.lowest <= level.highest);
+            if (empty) {
+                QCOMPARE(level.highest, 0.0);
+                QCOMPARE(check.verdict, Verdict::Below);
+            }
+        }
+        if (empty) {
+            QVERIFY(!sober && !under);
+            continue;
+        }
+        const QDateTime start = drinks.front().start;
+        QCOMPARE(f.start(), start);
+        QVERIFY(f.end().isValid());
+        QCOMPARE(peak.time.central, start);
+        QCOMPARE(f.levelAt(start).central, peak.level.central);
+        QCOMPARE_GT(peak.level.central, 0.5);
+        QVERIFY(sober && under);
+        QVERIFY(start < under->earliest && under->latest < sober->latest);
+        QCOMPARE(f.check(start.time(), 0.3).verdict, Verdict::Above);
+        QCOMPARE(f.check(sober->latest.addSecs(60).time(), 0).verdict, Verdict::Below);
+    }
+    QCOMPARE_LT(timer.elapsed(), 1000);
+}
+
+void TestForecast::spanOfFourteenDaysIsTheMost_data() {
+    QTest::addColumn<qint64>("lastSeconds");
+    QTest::addColumn<bool>("empty");
+    const qint64 days = Forecast::MaxSpanDays * 24 * 3600;
+    QTest::newRow("a minute short of it") << days - 60 << false;
+    QTest::newRow("exactly 14 days") << days << false;
+    QTest::newRow("59 s more: the same minute") << days + 59 << false;
+    QTest::newRow("a minute more") << days + 60 << true;
+}
+
+void TestForecast::spanOfFourteenDaysIsTheMost() {
+    QFETCH(qint64, lastSeconds);
+    QFETCH(bool, empty);
+    const QDateTime last = evening(0).addSecs(lastSeconds);
+    const Forecast f = Forecast::compute({drink(0, 100, 40), Drink{last, 100, 40}}, man);
+    QCOMPARE(f.isEmpty(), empty);
+    if (empty)
+        return;
+    QCOMPARE(f.start(), evening(0));
+    // The later drink counts too, from its minute: a second peak as high as the first.
+    const QDateTime taken = evening(0).addSecs(lastSeconds / 60 * 60);
+    QCOMPARE_LE(qAbs(f.levelAt(taken).central - f.peak().level.central), 1e-12);
+    QCOMPARE_GT(f.end(), last);
+}
+
+void TestForecast::bodyMassIsClampedNotRefused_data() {
+    QTest::addColumn<double>("mass");
+    QTest::addColumn<double>("bound");
+    QTest::newRow("0 kg") << 0.0 << Forecast::MinBodyMassKg;
+    QTest::newRow("negative") << -70.0 << Forecast::MinBodyMassKg;
+    QTest::newRow("minus infinity") << -Inf << Forecast::MinBodyMassKg;
+    QTest::newRow("below the least") << 5.0 << Forecast::MinBodyMassKg;
+    QTest::newRow("above the most") << 1e9 << Forecast::MaxBodyMassKg;
+}
+
+void TestForecast::bodyMassIsClampedNotRefused() {
+    QFETCH(double, mass);
+    QFETCH(double, bound);
+    const QList drinks{drink(0, 100, 40), drink(90, 500, 5, 30)};
+    const Forecast f = Forecast::compute(drinks, Person{Sex::Female, mass});
+    const Forecast clamped = Forecast::compute(drinks, Person{Sex::Female, bound});
+    QVERIFY(!f.isEmpty());
+    for (const QList<double>& curve : {f.centralCurve(), f.slowCurve(), f.fastCurve()}) {
+        for (const double level : curve)
+            QVERIFY(std::isfinite(level));
+    }
+    QCOMPARE(f.centralCurve(), clamped.centralCurve());
+    QCOMPARE(f.slowCurve(), clamped.slowCurve());
+    QCOMPARE(f.fastCurve(), clamped.fastCurve());
+}
+
+void TestForecast::drinksStartOnTheMinute_data() {
+    QTest::addColumn<QTime>("first");
+    QTest::addColumn<QTime>("second"); // invalid: none
+    QTest::addColumn<int>("secondMinute");
+    QTest::newRow("21:00:45") << QTime(21, 0, 45) << QTime() << 0;
+    QTest::newRow("a millisecond before 21:01") << QTime(21, 0, 59, 999) << QTime() << 0;
+    QTest::newRow("half a second past 21:00") << QTime(21, 0, 0, 500) << QTime() << 0;
+    QTest::newRow("both cut") << QTime(21, 0, 45) << QTime(21, 30, 10) << 30;
+    QTest::newRow("the later one cut") << QTime(21, 0) << QTime(21, 30, 59) << 30;
+}
+
+void TestForecast::drinksStartOnTheMinute() {
+    QFETCH(QTime, first);
+    QFETCH(QTime, second);
+    QFETCH(int, secondMinute);
+    const QDate date(2024, 12, 8);
+    const QDateTime minute(date, QTime(21, 0));
+    QList<Drink> drinks{{QDateTime(date, first), 100, 40}};
+    QList<Drink> onTheMinute{{minute, 100, 40}};
+    if (second.isValid()) {
+        drinks.append({QDateTime(date, second), 50, 40});
+        onTheMinute.append({minute.addSecs(60 * secondMinute), 50, 40});
+    }
+    const Forecast f = Forecast::compute(drinks, man);
+    QCOMPARE(f.start(), minute);
+    // The whole dose at minute 0, then each curve falls at its own rate.
+    QCOMPARE(f.centralCurve(), Forecast::compute(onTheMinute, man).centralCurve());
+    QCOMPARE_LE(qAbs(f.centralCurve()[0] - blood(100, 40, 0)), 0.0005);
+    QCOMPARE_LE(qAbs(f.levelAt(minute.addSecs(30)).central - (f.centralCurve()[0] - 0.13 / 120)),
+                1e-12);
+}
+
+void TestForecast::drinkShorterThanAMinuteArrivesWhole_data() {
+    QTest::addColumn<double>("duration");
+    QTest::newRow("a hundredth of a minute") << 0.01;
+    QTest::newRow("a quarter minute") << 0.25;
+    QTest::newRow("half a minute") << 0.5;
+    QTest::newRow("just under a minute") << 0.99;
+    QTest::newRow("a minute and a half") << 1.5;
+}
+
+void TestForecast::drinkShorterThanAMinuteArrivesWhole() {
+    QFETCH(double, duration);
+    const Forecast spread = Forecast::compute({drink(0, 100, 40, duration)}, man);
+    const Forecast instant = Forecast::compute({drink(0, 100, 40)}, man);
+    // Nothing has arrived at its start; once it is drunk the level is the instant drink's, as
+    // β has acted on the whole dose either way.
+    QCOMPARE(spread.centralCurve()[0], 0.0);
+    const auto drunk = qsizetype(std::ceil(duration));
+    QCOMPARE(spread.pointCount(), instant.pointCount());
+    for (qsizetype m = drunk; m < spread.pointCount(); ++m) {
+        QCOMPARE_LE(qAbs(spread.centralCurve()[m] - instant.centralCurve()[m]), 1e-12);
+        QCOMPARE_LE(qAbs(spread.slowCurve()[m] - instant.slowCurve()[m]), 1e-12);
+        QCOMPARE_LE(qAbs(spread.fastCurve()[m] - instant.fastCurve()[m]), 1e-12);
+    }
+    QCOMPARE_LE(qAbs(spread.soberAt()->latest.msecsTo(instant.soberAt()->latest)), 1);
 }
 
 void TestForecast::allModelsBandByHand_data() {
