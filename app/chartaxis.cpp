@@ -22,6 +22,30 @@ QDateTime inZone(QDate date, QTime time, const QDateTime& reference) {
     }
 }
 
+qint64 floorMod(qint64 a, qint64 b) {
+    const qint64 r = a % b;
+    return r < 0 ? r + b : r;
+}
+
+// Midnights of the days in [firstDay, lastDay] (Julian day numbers) that are multiples of `n`,
+// or of the smallest multiple of `n` that leaves at most `maxCount` of them.
+QList<QDateTime> everyNthMidnight(qint64 firstDay, qint64 lastDay, qint64 n, int maxCount,
+                                  const QDateTime& reference) {
+    QList<QDateTime> result;
+    if (lastDay < firstDay)
+        return result;
+    // A stride of d days leaves at most (lastDay − firstDay) / d + 1 of them.
+    const qint64 least = (lastDay - firstDay) / maxCount + 1;
+    n *= (least + n - 1) / n;
+    const qint64 offset = floorMod(firstDay, n);
+    for (qint64 day = offset == 0 ? firstDay : firstDay + n - offset; day <= lastDay; day += n) {
+        const QDateTime midnight = inZone(QDate::fromJulianDay(day), QTime(0, 0), reference);
+        if (midnight.isValid())
+            result.append(midnight);
+    }
+    return result;
+}
+
 QLocale russian() {
     QLocale locale(QLocale::Russian, QLocale::Russia);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -74,44 +98,60 @@ int timeStepMinutes(double pixelsPerMinute, double minSpacing) {
     return steps.back();
 }
 
-QList<QDateTime> timeTicks(const QDateTime& from, const QDateTime& to, int stepMinutes) {
+QList<QDateTime> timeTicks(const QDateTime& from, const QDateTime& to, int stepMinutes,
+                           int maxCount) {
     QList<QDateTime> ticks;
     if (!from.isValid() || !to.isValid() || stepMinutes <= 0 || to < from)
         return ticks;
+    maxCount = std::clamp(maxCount, 1, MaxTicks);
     const QDateTime first = inZoneOf(from, from);
     const QDateTime last = inZoneOf(to, from);
-    const int days = stepMinutes / 1440;
-    for (QDate date = first.date(); date <= last.date(); date = date.addDays(1)) {
-        if (days > 0) {
-            if (date.toJulianDay() % days == 0)
-                ticks.append(inZone(date, QTime(0, 0), from));
-            continue;
-        }
-        // Only the clock times near the range: building a local time is not free.
-        const int begin =
-            date == first.date() ? first.time().msecsSinceStartOfDay() / 60000 - stepMinutes : 0;
-        const int end =
-            date == last.date() ? last.time().msecsSinceStartOfDay() / 60000 + stepMinutes : 1440;
-        for (int minute = std::max(0, begin - begin % stepMinutes); minute < std::min(end, 1440);
-             minute += stepMinutes)
-            ticks.append(inZone(date, QTime(minute / 60, minute % 60), from));
+    const qint64 firstDay = first.date().toJulianDay();
+    const qint64 lastDay = last.date().toJulianDay();
+    const auto keepInRange = [&] {
+        // A clock time skipped by a daylight-saving change lands on a neighbour; drop repeats.
+        ticks.erase(std::remove_if(ticks.begin(), ticks.end(),
+                                   [&](const QDateTime& t) { return t < from || t > to; }),
+                    ticks.end());
+        ticks.erase(std::unique(ticks.begin(), ticks.end()), ticks.end());
+    };
+    if (stepMinutes >= 1440) {
+        ticks = everyNthMidnight(firstDay, lastDay, stepMinutes / 1440, maxCount, from);
+        keepInRange();
+        return ticks;
     }
-    // A clock time skipped by a daylight-saving change lands on a neighbour; drop repeats.
-    ticks.erase(std::remove_if(ticks.begin(), ticks.end(),
-                               [&](const QDateTime& t) { return t < from || t > to; }),
-                ticks.end());
-    ticks.erase(std::unique(ticks.begin(), ticks.end()), ticks.end());
+    // Wall-clock minutes: a daylight-saving change moves them by an hour at most.
+    const qint64 minutes = (lastDay - firstDay) * 1440 +
+                           last.time().msecsSinceStartOfDay() / 60000 -
+                           first.time().msecsSinceStartOfDay() / 60000;
+    if (minutes / stepMinutes <= MaxTicks) {
+        for (QDate date = first.date(); date <= last.date(); date = date.addDays(1)) {
+            // Only the clock times near the range: building a local time is not free.
+            const int begin = date == first.date()
+                                  ? first.time().msecsSinceStartOfDay() / 60000 - stepMinutes
+                                  : 0;
+            const int end = date == last.date()
+                                ? last.time().msecsSinceStartOfDay() / 60000 + stepMinutes
+                                : 1440;
+            for (int minute = std::max(0, begin - begin % stepMinutes);
+                 minute < std::min(end, 1440); minute += stepMinutes)
+                ticks.append(inZone(date, QTime(minute / 60, minute % 60), from));
+        }
+        keepInRange();
+        if (ticks.size() <= maxCount)
+            return ticks;
+    }
+    ticks = everyNthMidnight(firstDay, lastDay, 1, maxCount, from);
+    keepInRange();
     return ticks;
 }
 
-QList<QDateTime> midnights(const QDateTime& from, const QDateTime& to) {
-    QList<QDateTime> result;
+QList<QDateTime> midnights(const QDateTime& from, const QDateTime& to, int maxCount) {
     if (!from.isValid() || !to.isValid())
-        return result;
-    const QDate last = inZoneOf(to, from).date();
-    for (QDate date = inZoneOf(from, from).date().addDays(1); date <= last; date = date.addDays(1))
-        result.append(inZone(date, QTime(0, 0), from));
-    return result;
+        return {};
+    return everyNthMidnight(inZoneOf(from, from).date().toJulianDay() + 1,
+                            inZoneOf(to, from).date().toJulianDay(), 1,
+                            std::clamp(maxCount, 1, MaxTicks), from);
 }
 
 QDateTime inZoneOf(const QDateTime& moment, const QDateTime& reference) {

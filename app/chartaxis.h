@@ -27,12 +27,23 @@ QString valueText(double value, int decimals);
 // that leaves `minSpacing` pixels from one label to the next.
 int timeStepMinutes(double pixelsPerMinute, double minSpacing);
 
-// Moments in [from, to] whose clock time, in the zone of `from`, is a whole multiple of
-// `stepMinutes` since midnight (steps of days count from a fixed epoch day).
-QList<QDateTime> timeTicks(const QDateTime& from, const QDateTime& to, int stepMinutes);
+// No axis gets more ticks or day lines than this: far more than a plot can label, few enough
+// to build at once whatever the span.
+constexpr int MaxTicks = 1000;
 
-// The midnights in (from, to], in the zone of `from`.
-QList<QDateTime> midnights(const QDateTime& from, const QDateTime& to);
+// Moments in [from, to] whose clock time, in the zone of `from`, is a whole multiple of
+// `stepMinutes` since midnight (steps of days count from a fixed epoch day), at most `maxCount`
+// of them (and at most MaxTicks). A span that would need more (years on one axis) gets
+// midnights only, of every d-th day from the epoch day, d the smallest multiple of the step's
+// days (or of one day) that keeps within the count. They are found by arithmetic on day
+// numbers, never by walking the days.
+QList<QDateTime> timeTicks(const QDateTime& from, const QDateTime& to, int stepMinutes,
+                           int maxCount = MaxTicks);
+
+// The midnights in (from, to], in the zone of `from`. Over more than `maxCount` (or MaxTicks)
+// days, only those of every d-th day from a fixed epoch day, d the smallest that keeps within
+// the count.
+QList<QDateTime> midnights(const QDateTime& from, const QDateTime& to, int maxCount = MaxTicks);
 
 // `moment` seen in the zone of `reference` (local time, UTC, an offset or a named zone).
 QDateTime inZoneOf(const QDateTime& moment, const QDateTime& reference);

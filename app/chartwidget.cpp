@@ -21,6 +21,10 @@ struct ChartWidget::Layout {
     int decimals = 0;
     int rightDecimals = 0;
     int stepMinutes = 60;
+    // Over a span of years the step's ticks would crowd: no more clock labels than fit side by
+    // side, no more day lines than leave a few pixels between them.
+    int maxTimeTicks = chartaxis::MaxTicks;
+    int maxDayLines = chartaxis::MaxTicks;
     qreal lineHeight = 0;
 };
 
@@ -339,6 +343,8 @@ ChartWidget::Layout ChartWidget::layout() const {
     const double minutes = double(result.last - result.first) / 60000;
     result.stepMinutes =
         chartaxis::timeStepMinutes(result.plot.width() / minutes, timeLabelSpacing());
+    result.maxTimeTicks = int(result.plot.width() / (metrics.horizontalAdvance(u"00:00"_qs) + 8));
+    result.maxDayLines = int(result.plot.width() / 4);
     return result;
 }
 
@@ -406,7 +412,7 @@ QList<QDateTime> ChartWidget::timeTicks() const {
     const Layout l = layout();
     return chartaxis::timeTicks(
         chartaxis::inZoneOf(QDateTime::fromMSecsSinceEpoch(l.first), m_start),
-        QDateTime::fromMSecsSinceEpoch(l.last), l.stepMinutes);
+        QDateTime::fromMSecsSinceEpoch(l.last), l.stepMinutes, l.maxTimeTicks);
 }
 
 QList<QDateTime> ChartWidget::dateTicks() const {
@@ -415,7 +421,7 @@ QList<QDateTime> ChartWidget::dateTicks() const {
     const Layout l = layout();
     return chartaxis::midnights(
         chartaxis::inZoneOf(QDateTime::fromMSecsSinceEpoch(l.first), m_start),
-        QDateTime::fromMSecsSinceEpoch(l.last));
+        QDateTime::fromMSecsSinceEpoch(l.last), l.maxDayLines);
 }
 
 std::optional<int> ChartWidget::indexAt(const Layout& layout, double x) const {
@@ -620,7 +626,7 @@ void ChartWidget::paintAxes(QPainter& painter, const Layout& l) const {
     const QDateTime from =
         chartaxis::inZoneOf(QDateTime::fromMSecsSinceEpoch(l.first, Qt::UTC), m_start);
     const QDateTime to = QDateTime::fromMSecsSinceEpoch(l.last, Qt::UTC);
-    for (const QDateTime& tick : chartaxis::timeTicks(from, to, l.stepMinutes)) {
+    for (const QDateTime& tick : chartaxis::timeTicks(from, to, l.stepMinutes, l.maxTimeTicks)) {
         const qreal x = crisp(toPixel(l, tick.toMSecsSinceEpoch(), 0).x());
         gridLines.append(QLineF(x, plot.top(), x, plot.bottom()));
         axisLines.append(QLineF(x, plot.bottom(), x, plot.bottom() + tickLength));
@@ -631,7 +637,7 @@ void ChartWidget::paintAxes(QPainter& painter, const Layout& l) const {
 
     // A change of date: a stronger line, labelled with the new day in the date row.
     qreal dateEnd = plot.left() - 1;
-    const QList<QDateTime> days = chartaxis::midnights(from, to);
+    const QList<QDateTime> days = chartaxis::midnights(from, to, l.maxDayLines);
     const auto dateLabel = [&](qreal x, QDate date) {
         const QString label = chartaxis::dateText(date);
         const QRectF box(x, dateRow, metrics.horizontalAdvance(label) + 2, h);
