@@ -176,6 +176,10 @@ void TestForecastForm::handOverPlacesTheDrinkHoursBeforeNow_data() {
         << false << u"100"_qs << u"40"_qs << u"1.5"_qs << true << u"22:00"_qs << u"Водка 40%"_qs;
     QTest::newRow("strength of no listed drink")
         << false << u"100"_qs << u"13,5"_qs << u"0"_qs << true << u"22:00"_qs << u"свой"_qs;
+    // A periodic-table pick reaches the calculator as a bare strength: taken as given, under
+    // no joke's name.
+    QTest::newRow("periodic table's Бордо 3%")
+        << false << u"150"_qs << u"3"_qs << u"0"_qs << true << u"22:00"_qs << u"свой"_qs;
     QTest::newRow("no amount") << false << QString() << u"40"_qs << u"1"_qs << false << QString()
                                << QString();
     QTest::newRow("reverse mode: promille, not grams")
