@@ -1,6 +1,7 @@
 #include "eveningstore.h"
 
 #include "settings/atomicfile.h"
+#include "settings/filelink.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,10 @@ struct Current {
 
 Current readCurrent(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !isLink(info))
         return {};
     // A folder or a pipe is no evening, and opening a pipe would wait for a writer.
-    if (!info.isFile() || info.isSymLink())
+    if (!info.isFile() || isLink(info))
         return {Current::Kind::Other, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -53,7 +54,7 @@ QString EveningStore::freeName(const QString& path, const QString& suffix) {
     for (int n = 1; n <= FreeNameBound; ++n) {
         const QString name = n == 1 ? base : base + u'.' + QString::number(n);
         const QFileInfo info(name);
-        if (!info.exists() && !info.isSymLink())
+        if (!info.exists() && !isLink(info))
             return name;
     }
     return {};
@@ -120,7 +121,7 @@ EveningStore::Saved EveningStore::save(const SavedEvening& evening, const QDateT
 
     const QFileInfo info(m_path);
     // The link, not its target, stops the write: the evening never lands somewhere else.
-    if (info.isSymLink())
+    if (isLink(info))
         return fail(fileName(m_path) + QStringLiteral(" — символическая ссылка"));
     if (info.isDir())
         return fail(QStringLiteral("на месте файла ") + fileName(m_path) +

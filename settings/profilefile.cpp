@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "cp1251.h"
+#include "filelink.h"
 #include "profiledocument.h"
 #include "profilefault.h"
 
@@ -131,7 +132,7 @@ bool SetValue(const QString& section, const QString& key, const QString& value,
     const QFileInfo info(filePath);
     // Checked before reading: the link may point at a folder or a pipe, and it is the link, not
     // its target, that stops the write.
-    if (info.isSymLink())
+    if (isLink(info))
         return fail(ProfileFault::PathIsLink);
     QByteArray old;
     bool found = false;
