@@ -37,7 +37,8 @@ bool syncFileToDisk(int handle);
 
 // Puts `bytes` at `path`, replacing the file there in one rename. Returns false when any step
 // fails; the file at `path` (or its absence) is then as before, and no temporary file is left.
-// The folder must exist. A symbolic link at `path` is followed (QSaveFile replaces the file it
-// points to, or creates it), so a caller that must not write through links refuses them first.
+// The folder must exist. A symbolic link at `path` is followed on Linux (QSaveFile replaces the
+// file it points to, or creates it) and replaced on Windows, so a caller that must not write
+// through links refuses them first. On Windows the rename asks for write-through.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
                            const WriteFault& fault = {}, const FileSync& sync = syncFileToDisk);

@@ -1,5 +1,6 @@
 #include "settings/cp1251.h"
 #include "settings/profilefile.h"
+#include "symboliclink.h"
 #include "tempprogramfolder.h"
 
 #include <QDir>
@@ -8,9 +9,11 @@
 #include <QTest>
 
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -411,7 +414,11 @@ void TestProfileFile::faultIsReportedOnce() {
     } else if (setup == u"folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (setup == u"pipe") {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no named pipes in its file system");
+#else
         QCOMPARE(::mkfifo(fileName.constData(), 0600), 0);
+#endif
     } else {
         if (setup == u"large")
             old += QByteArray(ProfileFileSizeLimit, ';');
@@ -500,7 +507,10 @@ void TestProfileFile::fileSizeLimitKeepsOldFile() {
     const QByteArray old = win(u"; old\r\n[Вес]\r\np=60\r\n"_qs);
     if (oldFile)
         QVERIFY(writeFile(path, old));
-
+#ifdef Q_OS_WIN
+    // No per-process file-size limit there; the failing write steps cover the same path.
+    QSKIP("no file-size limit on Windows");
+#else
     rlimit limit{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit zero{0, limit.rlim_max};
@@ -523,6 +533,7 @@ void TestProfileFile::fileSizeLimitKeepsOldFile() {
     if (oldFile)
         QCOMPARE(readFile(path), old);
     QCOMPARE(entries(folder), oldFile ? QStringList{u"vux.ini"_qs} : QStringList());
+#endif
 }
 
 void TestProfileFile::linkIsReadButNotWrittenThrough_data() {
@@ -545,9 +556,8 @@ void TestProfileFile::linkIsReadButNotWrittenThrough() {
     if (targetExists)
         QVERIFY(writeFile(real, old));
     if (target != u"real.ini")
-        QCOMPARE(::symlink("real.ini", QFile::encodeName(folder.filePath(target)).constData()), 0);
-    QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
-             0);
+        QVERIFY(makeSymbolicLink(u"real.ini"_qs, folder.filePath(target)));
+    QVERIFY(makeSymbolicLink(target, path));
     const QStringList before = entries(folder);
 
     Recorder recorder;

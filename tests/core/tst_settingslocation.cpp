@@ -1,4 +1,5 @@
 #include "settings/settingslocation.h"
+#include "symboliclink.h"
 #include "tempprogramfolder.h"
 
 #include <QDir>
@@ -9,6 +10,13 @@
 #include <sys/stat.h>
 
 namespace {
+
+// The program's folder in the user's configuration folder.
+#ifdef Q_OS_WIN
+const QString UserFolder = u"/Promille"_qs;
+#else
+const QString UserFolder = u"/promille"_qs;
+#endif
 
 bool permissionsBind(const QString& folder) {
     const QString probe = folder + u"/probe"_qs;
@@ -28,6 +36,8 @@ private slots:
     void choosesFolder();
     void userConfigHome_data();
     void userConfigHome();
+    void installedWindowsCopyHasItsUninstaller_data();
+    void installedWindowsCopyHasItsUninstaller();
 };
 
 void TestSettingsLocation::choosesFolder_data() {
@@ -91,7 +101,7 @@ void TestSettingsLocation::choosesFolder() {
         installedBin = root.filePath(u"Программа"_qs);
     } else if (installed == u"link") {
         installedBin = root.filePath(u"bin"_qs);
-        QVERIFY(QFile::link(program, installedBin));
+        QVERIFY(makeSymbolicLink(program, installedBin));
     } else if (installed == u"parent") {
         installedBin = program;
         program += u"/Программа"_qs;
@@ -103,7 +113,7 @@ void TestSettingsLocation::choosesFolder() {
         program += u'/';
 
     const QString expected = besideProgram ? QDir::cleanPath(program + u"/vux.ini"_qs)
-                                           : config + u"/promille/vux.ini"_qs;
+                                           : config + UserFolder + u"/vux.ini"_qs;
     QCOMPARE(settingsFilePath(program, config, installedBin), expected);
 }
 
@@ -136,6 +146,34 @@ void TestSettingsLocation::userConfigHome() {
         qputenv("XDG_CONFIG_HOME", xdg);
     expected.replace(u"~"_qs, u"/home/тест"_qs);
     QCOMPARE(defaultUserConfigHome(), expected);
+}
+
+void TestSettingsLocation::installedWindowsCopyHasItsUninstaller_data() {
+    QTest::addColumn<QString>("beside");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("the installer's copy") << u"Uninstall.exe"_qs << true;
+    QTest::newRow("the zip's copy") << QString() << false;
+    QTest::newRow("a folder of that name") << u"Uninstall.exe/"_qs << false;
+    QTest::newRow("another program's uninstaller") << u"unins000.exe"_qs << false;
+}
+
+void TestSettingsLocation::installedWindowsCopyHasItsUninstaller() {
+    QFETCH(QString, beside);
+    QFETCH(bool, installed);
+    TempProgramFolder root;
+    const QString program = root.filePath(u"Промилле"_qs);
+    QVERIFY(QDir().mkpath(program));
+    if (beside.endsWith(u'/')) {
+        QVERIFY(QDir(program).mkdir(beside.chopped(1)));
+    } else if (!beside.isEmpty()) {
+        QFile file(program + u'/' + beside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(isInstalledCopy(program), installed);
+    // An installed copy keeps its settings in the user's folder even where it could write.
+    const QString config = root.filePath(u"config"_qs);
+    QCOMPARE(settingsFilePath(program, config, installed ? program : QString()),
+             installed ? config + UserFolder + u"/vux.ini"_qs : program + u"/vux.ini"_qs);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsLocation)

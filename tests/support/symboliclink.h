@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Makes `link` a symbolic link to `target` (relative to the link's folder, or absolute), as the
+// system's own tools would: QFile::link makes a shortcut on Windows, which is no link at all.
+bool makeSymbolicLink(const QString& target, const QString& link);
