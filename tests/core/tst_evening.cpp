@@ -299,12 +299,14 @@ void TestEvening::setAsideTakesTheNextFreeName() {
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
     for (QString name : taken) {
-        if (name.endsWith(u'/'))
+        if (name.endsWith(u'/')) {
             QVERIFY(QDir().mkpath(path + name + u"inside"_qs));
-        else if (name.endsWith(u'@'))
-            QVERIFY(makeSymbolicLink(root.filePath(u"nowhere"_qs), path + name.chopped(1)));
-        else
+        } else if (name.endsWith(u'@')) {
+            if (!makeSymbolicLink(root.filePath(u"nowhere"_qs), path + name.chopped(1)))
+                QSKIP("no symbolic link can be made here");
+        } else {
             QVERIFY(write(path + name, "older"));
+        }
     }
     QVERIFY(write(path, "{}"));
     const EveningStore::Loaded loaded = EveningStore(path).load(Now);
@@ -420,8 +422,8 @@ void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold() {
     QVERIFY(write(target, "old"));
     if (linkTo.isEmpty())
         QVERIFY(write(path, "old"));
-    else
-        QVERIFY(makeSymbolicLink(root.filePath(linkTo), path));
+    else if (!makeSymbolicLink(root.filePath(linkTo), path))
+        QSKIP("no symbolic link can be made here");
 
     const EveningStore::Saved saved = EveningStore(path).save(evening, Now);
     QVERIFY(!saved.ok);

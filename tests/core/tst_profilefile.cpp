@@ -555,9 +555,10 @@ void TestProfileFile::linkIsReadButNotWrittenThrough() {
     const QByteArray old = win(u"[Вес]\r\np=60\r\n"_qs);
     if (targetExists)
         QVERIFY(writeFile(real, old));
-    if (target != u"real.ini")
-        QVERIFY(makeSymbolicLink(u"real.ini"_qs, folder.filePath(target)));
-    QVERIFY(makeSymbolicLink(target, path));
+    if (target != u"real.ini" && !makeSymbolicLink(u"real.ini"_qs, folder.filePath(target)))
+        QSKIP("no symbolic link can be made here");
+    if (!makeSymbolicLink(target, path))
+        QSKIP("no symbolic link can be made here");
     const QStringList before = entries(folder);
 
     Recorder recorder;

@@ -39,7 +39,12 @@ void TestHelpPage::dataFolderIsOutsideTheProgramFolder() {
     const QString data = installedDataFolder(bin);
     QVERIFY2(QDir::isAbsolutePath(data), qPrintable(data));
     QCOMPARE(QDir::cleanPath(data), data);
+#ifdef Q_OS_WIN
+    // A Windows copy is one folder: the help page lies beside the program.
+    QCOMPARE(data, bin);
+#else
     QVERIFY2(!data.startsWith(bin + u'/') && data != bin, qPrintable(data));
+#endif
 }
 
 void TestHelpPage::pageBesideTheProgramComesFirst_data() {
@@ -56,6 +61,9 @@ void TestHelpPage::pageBesideTheProgramComesFirst_data() {
 }
 
 void TestHelpPage::pageBesideTheProgramComesFirst() {
+#ifdef Q_OS_WIN
+    QSKIP("a Windows copy has no data folder apart from the program's");
+#endif
     QFETCH(Page, beside);
     QFETCH(Page, installed);
     QFETCH(bool, expectBeside);
