@@ -436,7 +436,9 @@ void TestChartWidget::farApartTimesLayOutAndPaintAtOnce() {
     QTest::keyClick(&chart, Qt::Key_End);
     QVERIFY(chart.readout());
     QVERIFY(!chart.grab().isNull());
-    QCOMPARE_LT(timer.elapsed(), 1000);
+    // Well under a second here, about three under Wine on a busy machine; the walk over every
+    // day took minutes.
+    QCOMPARE_LT(timer.elapsed(), 8000);
 }
 
 void TestChartWidget::readoutNamesTheNearestGridPoint_data() {
