@@ -140,8 +140,13 @@ ForecastWindow::ForecastWindow(Application& app)
         m_form.mass =
             GetValueString(QStringLiteral("Вес"), QStringLiteral("p"),
                            settingsFilePath(services.programFolder, services.userConfigHome), {});
-    showForm();
     m_built = true;
+    showEvening();
+}
+
+void ForecastWindow::showEvening() {
+    // The whole evening, with its last drink in the editors.
+    showForm();
     if (!m_form.drinks.isEmpty())
         m_table->setCurrentCell(int(m_form.drinks.size()) - 1, TimeColumn);
     showRow(m_table->currentRow());
@@ -627,11 +632,7 @@ void ForecastWindow::takeNewerEvening() {
     if (form == m_form)
         return;
     m_form = std::move(form);
-    showForm();
-    if (!m_form.drinks.isEmpty())
-        m_table->setCurrentCell(int(m_form.drinks.size()) - 1, TimeColumn);
-    showRow(m_table->currentRow());
-    recompute();
+    showEvening();
     showNotice(QStringLiteral("Показан вечер, сохранённый в другом окне программы"));
 }
 

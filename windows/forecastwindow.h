@@ -53,8 +53,9 @@ private:
     void showRowInTable(int row);
     void limitChosen();
     void showHelp();
-    void showForm(); // every field from m_form
-    void changed();  // an edit: answer it and keep the evening
+    void showEvening(); // m_form everywhere: fields, table, current row, answers
+    void showForm();    // every field from m_form
+    void changed();     // an edit: answer it and keep the evening
     void keep();
     void takeNewerEvening(); // another program's kept evening, when this one has nothing unkept
     void showNotice(const QString& text);
