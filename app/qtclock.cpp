@@ -47,6 +47,9 @@ void QtClock::fire(Timer* timer) {
             m_waiting.append(timer);
         return;
     }
+    // A tick that comes before the released one (Windows may deliver a queued timer event
+    // first) stands for it: the held tick is not given a second time.
+    m_waiting.removeAll(QPointer<Timer>(timer));
     timer->deliverTick();
 }
 
@@ -57,11 +60,18 @@ void QtClock::hold() {
 void QtClock::release() {
     if (m_holds == 0 || --m_holds > 0)
         return;
-    // Deliver what fell due meanwhile from the event loop, not inside the closing handler.
+    // Deliver what fell due meanwhile from the event loop, not inside the closing handler, as
+    // one tick. The timer starts its interval anew from that tick: a tick that fell due during
+    // the hold and is still queued (Windows queues them) is dropped with the old timer, so it
+    // cannot follow the delivered one at once.
     QTimer::singleShot(0, this, [this] {
         const auto waiting = std::exchange(m_waiting, {});
-        for (const QPointer<Timer>& t : waiting)
-            if (t && m_running.contains(t.data()))
-                fire(t.data());
+        for (const QPointer<Timer>& t : waiting) {
+            if (!t || !m_running.contains(t.data()))
+                continue;
+            timerDisabled(*t);
+            timerEnabled(*t);
+            fire(t.data());
+        }
     });
 }
