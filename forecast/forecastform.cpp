@@ -2,6 +2,7 @@
 
 #include "forecastinput.h"
 #include "limittable.h"
+#include "modelchoice.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,16 +85,16 @@ ForecastFormCheck checkForecastForm(const ForecastForm& form, const QDateTime& n
     out.mass = mass.problem;
     const bool allModels = form.model == Forecast::AllModels;
     const BodyModel* model = BodyModel::byKey(form.model);
-    if (!model && !allModels)
+    if (!modelchoice::isKnown(form.model))
         out.model = QStringLiteral("нет такой модели");
     // A field the chosen model does not use cannot stop the forecast.
     Person person;
-    if (allModels || (model && model->needsHeight())) {
+    if (modelchoice::needsHeight(form.model)) {
         const Checked<double> height = forecastinput::height(form.height);
         out.height = height.problem;
         person.heightCm = height.value.value_or(person.heightCm);
     }
-    if (allModels || (model && model->needsAge())) {
+    if (modelchoice::needsAge(form.model)) {
         const Checked<double> age = forecastinput::age(form.age);
         out.age = age.problem;
         person.ageYears = age.value.value_or(person.ageYears);

@@ -61,6 +61,10 @@ QString verdictText(Verdict verdict) {
     }
     return QStringLiteral("неопределённо: может быть выше предела");
 }
+
+// Every answer line but the closing warning.
+QStringList withoutWarning(const Forecast& forecast, const Limit& limit,
+                           std::optional<QTime> planned);
 } // namespace
 
 QString nowLine(const Forecast& forecast, const QDateTime& now) {
@@ -93,9 +97,40 @@ QString clockText(const QDateTime& moment, QDate firstDay) {
 }
 
 QStringList lines(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned) {
-    const QString warning = forecastsummary::warning();
+    return withoutWarning(forecast, limit, planned) << warning();
+}
+
+QStringList answers(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned,
+                    const QDateTime& now) {
+    QStringList out = withoutWarning(forecast, limit, planned);
+    if (!forecast.isEmpty())
+        out.insert(1, nowLine(forecast, now));
+    return out;
+}
+
+QString emptyHint() {
+    return QStringLiteral("Добавьте напиток: кнопка «Добавить» или клавиша Insert");
+}
+
+QString checkFields() {
+    return QStringLiteral("Проверьте выделенные поля");
+}
+
+QStringList shown(const ForecastForm& form, const ForecastFormCheck& check, const QDateTime& now) {
+    if (form.drinks.isEmpty())
+        return {emptyHint()};
+    // Nothing of an earlier answer may stand beside fields that no longer give it.
+    if (!check.ok())
+        return {checkFields()};
+    return answers(*check.forecast, check.limit, check.plannedTime, now) << warning();
+}
+
+namespace {
+
+QStringList withoutWarning(const Forecast& forecast, const Limit& limit,
+                           std::optional<QTime> planned) {
     if (forecast.isEmpty())
-        return {QStringLiteral("Напитки не указаны — прогноз не построен."), warning};
+        return {QStringLiteral("Напитки не указаны — прогноз не построен.")};
 
     const QDate day = forecast.start().date();
     const double border = limit.effectivePromille();
@@ -126,8 +161,9 @@ QStringList lines(const Forecast& forecast, const Limit& limit, std::optional<QT
     if (forecast.reachesHorizon())
         out << QStringLiteral("График построен на ") + QString::number(Forecast::HorizonHours) +
                    QStringLiteral(" ч после последнего напитка; дальше учтено только выведение.");
-    out << warning;
     return out;
 }
+
+} // namespace
 
 } // namespace forecastsummary

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forecast.h"
+#include "forecastform.h"
 #include "limit.h"
 
 #include <QDate>
@@ -17,6 +18,16 @@ namespace forecastsummary {
 // closing warning.
 QStringList lines(const Forecast& forecast, const Limit& limit,
                   std::optional<QTime> planned = std::nullopt);
+
+// The answers with "Сейчас" second and no warning: what the report lists.
+QStringList answers(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned,
+                    const QDateTime& now);
+
+// What the window says of an evening at `now`: a hint while it has no drinks, a request to
+// check the fields while one is wrong, else the answers and the warning.
+QStringList shown(const ForecastForm& form, const ForecastFormCheck& check, const QDateTime& now);
+QString emptyHint();
+QString checkFields();
 
 // "Сейчас (22:00): 0,45 ‰ (0,42–0,48 ‰)": the level at the moment the window shows.
 QString nowLine(const Forecast& forecast, const QDateTime& now);

@@ -20,13 +20,10 @@ struct ReportPage {
     QString warning;
 };
 
-struct ReportFacts {
-    QString modelName;   // "Видмарк"
-    QString modelSource; // author, year, journal
-    double reductionFactor = 0;
-    Limit limit;
-    QStringList summary; // the answers as the window shows them, warning excluded
-    QDateTime made;
-};
+// The page of an evening whose check holds a forecast, made at `made`: the answers are those of
+// that moment, "Сейчас" included.
+ReportPage reportPage(const ForecastForm& form, const ForecastFormCheck& check,
+                      const QDateTime& made);
 
-ReportPage reportPage(const ForecastForm& form, const ReportFacts& facts);
+// The constants the page names, each from the figure the computation uses.
+QString reportConstants();

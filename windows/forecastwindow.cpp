@@ -15,6 +15,7 @@
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 #include "forecast/limittable.h"
+#include "forecast/modelchoice.h"
 #include "settings/profilefile.h"
 #include "settings/settingslocation.h"
 #include "windows/forecastchart.h"
@@ -58,14 +59,6 @@ enum Column {
 };
 
 const QColor ProblemColour(0xC0, 0, 0);
-
-QString checkFields() {
-    return QStringLiteral("Проверьте выделенные поля");
-}
-
-QString emptyHint() {
-    return QStringLiteral("Добавьте напиток: кнопка «Добавить» или клавиша Insert");
-}
 
 } // namespace
 
@@ -182,12 +175,10 @@ void ForecastWindow::showForm() {
 
 void ForecastWindow::showFieldsInUse() {
     const QString model = m_model->currentData().toString();
-    const bool all = model == Forecast::AllModels;
-    const BodyModel* chosen = BodyModel::byKey(model);
     const bool own = m_country->currentIndex() == m_country->count() - 1;
     const std::pair<QWidget*, bool> fields[] = {
-        {m_height, all || (chosen && chosen->needsHeight())},
-        {m_age, all || (chosen && chosen->needsAge())},
+        {m_height, modelchoice::needsHeight(model)},
+        {m_age, modelchoice::needsAge(model)},
         {m_ownLimit, own},
         {m_driver, !own},
     };
@@ -215,17 +206,8 @@ void ForecastWindow::limitChosen() {
 }
 
 void ForecastWindow::showHelp() {
-    QStringList text{QStringLiteral("Модели тела:")};
-    for (const BodyModel& model : BodyModel::all())
-        text << u"• "_qs + model.name() + QStringLiteral(" — ") + model.help() +
-                    QStringLiteral(" Источник: ") + model.source();
-    text << QStringLiteral("• все модели — диапазон охватывает все модели и все скорости "
-                           "выведения; средняя линия — модель Видмарка.");
-    text << QString()
-         << QStringLiteral("Предел: ") + m_check.limit.country + QStringLiteral(" — ") +
-                m_check.limit.description() + QStringLiteral(". Источник: ") + m_check.limit.source;
-    text << QString() << forecastsummary::warning();
-    m_app.services().dialogs.message(this, text.join(u'\n'), QStringLiteral("Справка"));
+    m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
+                                     QStringLiteral("Справка"));
 }
 
 QLineEdit* ForecastWindow::field(QWidget* parent, const QString& name, const QString& spoken) {
@@ -348,9 +330,8 @@ QWidget* ForecastWindow::buildPerson() {
     m_model = new QComboBox(box);
     m_model->setObjectName(QStringLiteral("Model"));
     m_model->setAccessibleName(QStringLiteral("Модель тела"));
-    for (const BodyModel& model : BodyModel::all())
-        m_model->addItem(model.name(), model.key());
-    m_model->addItem(QStringLiteral("все модели"), Forecast::AllModels.toString());
+    for (const modelchoice::Choice& choice : modelchoice::all())
+        m_model->addItem(choice.name, choice.key);
     connect(m_model, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
     place(4, 0, QStringLiteral("Моде&ль"), m_model, nullptr);
     m_height = field(box, QStringLiteral("Height"), QStringLiteral("Рост, см"));
@@ -675,20 +656,12 @@ void ForecastWindow::recompute() {
     const Limit& limit = m_check.limit;
     showProblems();
 
+    m_summary = forecastsummary::shown(m_form, m_check, now);
     m_chart->clear();
-    if (m_form.drinks.isEmpty()) {
-        m_summary = {emptyHint()};
-        m_chart->setEmptyText(emptyHint());
-    } else if (!m_check.ok()) {
-        // Nothing of an earlier answer may stand beside fields that no longer give it.
-        m_summary = {checkFields()};
-        m_chart->setEmptyText(checkFields());
-    } else {
-        const Forecast& f = *m_check.forecast;
-        m_summary = forecastsummary::lines(f, limit, m_check.plannedTime);
-        m_summary.insert(1, forecastsummary::nowLine(f, now));
-        forecastchart::show(*m_chart, f, limit.effectivePromille(), now);
-    }
+    if (m_check.ok())
+        forecastchart::show(*m_chart, *m_check.forecast, limit.effectivePromille(), now);
+    else
+        m_chart->setEmptyText(m_summary.constFirst());
     m_summaryLabel->setText(m_summary.join(u'\n'));
     for (QWidget* button : m_keepButtons)
         button->setEnabled(m_check.ok());
@@ -784,24 +757,7 @@ QString ForecastWindow::askSavePath(const QString& caption, const QString& name,
 }
 
 ReportPage ForecastWindow::report() const {
-    ReportFacts facts;
-    if (const BodyModel* model = BodyModel::byKey(m_form.model)) {
-        facts.modelName = model->name();
-        facts.modelSource = model->source();
-    } else {
-        facts.modelName = QStringLiteral("все модели");
-        QStringList sources;
-        for (const BodyModel& each : BodyModel::all())
-            sources << each.name() + QStringLiteral(": ") + each.source();
-        facts.modelSource = sources.join(QStringLiteral("; "));
-    }
-    facts.reductionFactor = m_check.forecast ? m_check.forecast->reductionFactor() : 0;
-    facts.limit = m_check.limit;
-    facts.summary = m_summary;
-    if (!facts.summary.isEmpty() && facts.summary.last() == forecastsummary::warning())
-        facts.summary.removeLast();
-    facts.made = m_app.services().clock.currentDateTime();
-    return reportPage(m_form, facts);
+    return reportPage(m_form, m_check, m_app.services().clock.currentDateTime());
 }
 
 void ForecastWindow::saveReport() {
