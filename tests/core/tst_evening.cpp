@@ -22,6 +22,7 @@ private slots:
     void fileLiesBesideSettings_data();
     void fileLiesBesideSettings();
     void everyTypedTextComesBack();
+    void fileOfTheFirstFormatReadsBackFieldForField();
     void largestEveningTheWindowAllowsComesBack();
     void freshEveningHasAFixedForm();
     void drinksOlderThanTwoDaysAreDropped_data();
@@ -112,6 +113,42 @@ void TestEvening::fileLiesBesideSettings() {
     const QString path = forecastFilePath(folder, config, installed);
     QCOMPARE(path, root.filePath(expected));
     QCOMPARE(QFileInfo(path).dir(), QFileInfo(settingsFilePath(folder, config, installed)).dir());
+}
+
+void TestEvening::fileOfTheFirstFormatReadsBackFieldForField() {
+    // Written by the program before the evening and the form became one type: every field away
+    // from its default, a drink without a date, an own limit.
+    const QByteArray file =
+        R"({"absorption":"45","age":"42","country":"US-CAL","customLimit":"0,3")"
+        R"(,"deficit":"10","drinks":[{"date":"2026-12-08","drink":"Самогон «Дед»")"
+        R"(,"duration":"15","grams":"250","strength":"45,5")"
+        R"(,"time":"21:05"},{"date":"","drink":"Пиво 4%","duration":"0")"
+        R"(,"grams":"500","strength":"4","time":"23:40"}],"driverClass":"novice")"
+        R"(,"fastestRate":"0,2","height":"168","mass":"61,5","model":"watson")"
+        R"(,"planned":"07:30","rate":"0,12","sex":"f","slowestRate":"0,09")"
+        R"(,"version":1})";
+    SavedEvening expected;
+    expected.drinks = {
+        {QDate(2026, 12, 8), u"21:05"_qs, u"Самогон «Дед»"_qs, u"250"_qs, u"45,5"_qs, u"15"_qs},
+        {QDate(), u"23:40"_qs, u"Пиво 4%"_qs, u"500"_qs, u"4"_qs, u"0"_qs}};
+    expected.sex = Sex::Female;
+    expected.mass = u"61,5"_qs;
+    expected.height = u"168"_qs;
+    expected.age = u"42"_qs;
+    expected.slowestRate = u"0,09"_qs;
+    expected.rate = u"0,12"_qs;
+    expected.fastestRate = u"0,2"_qs;
+    expected.deficit = u"10"_qs;
+    expected.absorption = u"45"_qs;
+    expected.planned = u"07:30"_qs;
+    expected.model = u"watson"_qs;
+    expected.country = u"US-CAL"_qs;
+    expected.driverClass = u"novice"_qs;
+    expected.customLimit = u"0,3"_qs;
+    const EveningRead read = readEvening(file, Now);
+    QVERIFY(!read.refusal);
+    QCOMPARE(read.evening, expected);
+    QCOMPARE(toJson(read.evening), file); // and is written back byte for byte
 }
 
 void TestEvening::everyTypedTextComesBack() {
