@@ -1,9 +1,11 @@
 #include "calculatorhandover.h"
 
 #include "drinkcatalogue.h"
+#include "eveningfile.h"
 
 #include "calc/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,4 +57,29 @@ CalculatorHandover handOver(const CalculatorInputs& in, const QDateTime& now) {
     entry.strength = in.strength.trimmed();
     out.drink = entry;
     return out;
+}
+
+std::optional<int> takeOver(Evening& evening, const CalculatorHandover& handover, bool body) {
+    if (body) {
+        evening.sex = handover.sex;
+        if (!handover.mass.isEmpty())
+            evening.mass = handover.mass;
+        if (!handover.rate.isEmpty()) {
+            evening.rate = handover.rate;
+            evening.slowestRate = handover.slowestRate;
+            evening.fastestRate = handover.fastestRate;
+        }
+    }
+    if (!handover.drink)
+        return std::nullopt;
+    const DrinkEntry& drink = *handover.drink;
+    const bool known =
+        std::any_of(evening.drinks.cbegin(), evening.drinks.cend(), [&](const DrinkEntry& e) {
+            return e.date == drink.date && e.time == drink.time && e.grams == drink.grams &&
+                   e.strength == drink.strength;
+        });
+    if (known || evening.drinks.size() >= EveningDrinkLimit)
+        return std::nullopt;
+    evening.drinks.append(drink);
+    return int(evening.drinks.size()) - 1;
 }

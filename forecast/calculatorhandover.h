@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forecastform.h"
+#include "evening.h"
 #include "person.h"
 
 #include <QDateTime>
@@ -26,3 +26,8 @@ struct CalculatorHandover {
 };
 
 CalculatorHandover handOver(const CalculatorInputs& in, const QDateTime& now);
+
+// Puts the calculator's drink into `evening` as a new last row, unless the evening has it
+// already (the same date, time, grams and strength); with `body`, also the sex and whatever of
+// the mass and the rates the calculator holds. The drink's row when it was added.
+std::optional<int> takeOver(Evening& evening, const CalculatorHandover& handover, bool body);

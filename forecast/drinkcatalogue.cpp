@@ -20,6 +20,15 @@ QString ownDrink() {
     return QStringLiteral("свой");
 }
 
+DrinkEntry newDrink(const QDateTime& now) {
+    DrinkEntry entry;
+    entry.date = now.date();
+    entry.time = now.time().toString(QStringLiteral("HH:mm"));
+    entry.drink = QStringLiteral("Водка 40%");
+    entry.strength = strengthOf(entry.drink);
+    return entry;
+}
+
 QString strengthOf(const QString& name) {
     for (const CatalogueDrink& d : all())
         if (d.name == name)

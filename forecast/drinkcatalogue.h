@@ -1,5 +1,8 @@
 #pragma once
 
+#include "evening.h"
+
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -16,6 +19,9 @@ const QList<CatalogueDrink>& all();
 
 // The entry for a drink typed by hand.
 QString ownDrink(); // "свой"
+
+// The drink a new row starts with: vodka, now.
+DrinkEntry newDrink(const QDateTime& now);
 
 // The strength of a listed drink, or empty for "свой" and unknown names.
 QString strengthOf(const QString& name);

@@ -1,5 +1,7 @@
 #include "eveningfile.h"
 
+#include "eveningcheck.h"
+#include "eveningfields.h"
 #include "forecastinput.h"
 
 #include <QJsonArray>
@@ -12,34 +14,8 @@
 
 namespace {
 
-template <typename Owner> struct TextField {
-    QLatin1String key;
-    QString Owner::*member;
-};
-
-constexpr TextField<SavedDrink> DrinkTexts[] = {
-    {QLatin1String("time"), &SavedDrink::time},
-    {QLatin1String("drink"), &SavedDrink::drink},
-    {QLatin1String("grams"), &SavedDrink::grams},
-    {QLatin1String("strength"), &SavedDrink::strength},
-    {QLatin1String("duration"), &SavedDrink::duration},
-};
-
-constexpr TextField<SavedEvening> EveningTexts[] = {
-    {QLatin1String("mass"), &SavedEvening::mass},
-    {QLatin1String("height"), &SavedEvening::height},
-    {QLatin1String("age"), &SavedEvening::age},
-    {QLatin1String("slowestRate"), &SavedEvening::slowestRate},
-    {QLatin1String("rate"), &SavedEvening::rate},
-    {QLatin1String("fastestRate"), &SavedEvening::fastestRate},
-    {QLatin1String("deficit"), &SavedEvening::deficit},
-    {QLatin1String("absorption"), &SavedEvening::absorption},
-    {QLatin1String("planned"), &SavedEvening::planned},
-    {QLatin1String("model"), &SavedEvening::model},
-    {QLatin1String("country"), &SavedEvening::country},
-    {QLatin1String("driverClass"), &SavedEvening::driverClass},
-    {QLatin1String("customLimit"), &SavedEvening::customLimit},
-};
+using eveningfields::DrinkTexts;
+using eveningfields::EveningTexts;
 
 constexpr QLatin1String VersionKey("version");
 constexpr QLatin1String DrinksKey("drinks");
@@ -56,8 +32,8 @@ constexpr qsizetype quotedBytes(qsizetype textBytes) {
 constexpr qsizetype memberBytes(QLatin1String key, qsizetype valueBytes) {
     return quotedBytes(key.size()) + 1 + valueBytes + 1; // "key":value,
 }
-template <typename Owner, std::size_t N>
-constexpr qsizetype textMembersBytes(const TextField<Owner> (&fields)[N]) {
+template <typename Field, std::size_t N>
+constexpr qsizetype textMembersBytes(const Field (&fields)[N]) {
     qsizetype bytes = 0;
     for (const auto& field : fields)
         bytes += memberBytes(field.key, quotedBytes(3 * EveningTextLimit));
@@ -84,8 +60,8 @@ std::optional<QDate> dateFrom(const QString& text) {
     return date;
 }
 
-template <typename Owner, std::size_t N>
-bool readTexts(const QJsonObject& object, const TextField<Owner> (&fields)[N], Owner& into) {
+template <typename Owner, typename Field, std::size_t N>
+bool readTexts(const QJsonObject& object, const Field (&fields)[N], Owner& into) {
     for (const auto& field : fields) {
         const QJsonValue value = object.value(field.key);
         if (!value.isString())
@@ -95,8 +71,8 @@ bool readTexts(const QJsonObject& object, const TextField<Owner> (&fields)[N], O
     return true;
 }
 
-template <typename Owner, std::size_t N>
-void writeTexts(QJsonObject& object, const TextField<Owner> (&fields)[N], const Owner& from) {
+template <typename Owner, typename Field, std::size_t N>
+void writeTexts(QJsonObject& object, const Field (&fields)[N], const Owner& from) {
     for (const auto& field : fields)
         object.insert(field.key, from.*field.member);
 }
@@ -113,35 +89,7 @@ std::optional<EveningRefusal> textProblem(const QString& text) {
     return std::nullopt;
 }
 
-bool isCapitals(QStringView text) {
-    for (QChar c : text)
-        if (c < u'A' || c > u'Z')
-            return false;
-    return true;
-}
-
-// "RU", or a country with its region: "US-CAL".
-bool isCountryId(const QString& id) {
-    if (id.size() == 2)
-        return isCapitals(id);
-    return id.size() == 6 && isCapitals(QStringView(id).left(2)) && id[2] == u'-' &&
-           isCapitals(QStringView(id).sliced(3));
-}
-
-bool isModelId(const QString& id) {
-    static const QStringList known{QStringLiteral("widmark"), QStringLiteral("watson"),
-                                   QStringLiteral("seidl"), QStringLiteral("forrest"),
-                                   QStringLiteral("all")};
-    return known.contains(id);
-}
-
-bool isDriverClass(const QString& id) {
-    static const QStringList known{QStringLiteral("general"), QStringLiteral("novice"),
-                                   QStringLiteral("professional")};
-    return known.contains(id);
-}
-
-std::optional<EveningRefusal> readDrink(const QJsonValue& value, SavedDrink& drink) {
+std::optional<EveningRefusal> readDrink(const QJsonValue& value, DrinkEntry& drink) {
     if (!value.isObject())
         return EveningRefusal::WrongType;
     const QJsonObject object = value.toObject();
@@ -155,7 +103,7 @@ std::optional<EveningRefusal> readDrink(const QJsonValue& value, SavedDrink& dri
     return std::nullopt;
 }
 
-std::optional<EveningRefusal> readObject(const QJsonObject& object, SavedEvening& evening) {
+std::optional<EveningRefusal> readObject(const QJsonObject& object, Evening& evening) {
     const QJsonValue version = object.value(VersionKey);
     if (!version.isDouble() || version.toDouble() != EveningFormatVersion)
         return EveningRefusal::Version;
@@ -167,7 +115,7 @@ std::optional<EveningRefusal> readObject(const QJsonObject& object, SavedEvening
     if (rows.size() > EveningDrinkLimit)
         return EveningRefusal::TooManyDrinks;
     for (const QJsonValue& row : rows) {
-        SavedDrink drink;
+        DrinkEntry drink;
         if (const auto refusal = readDrink(row, drink))
             return refusal;
         evening.drinks.append(drink);
@@ -182,14 +130,15 @@ std::optional<EveningRefusal> readObject(const QJsonObject& object, SavedEvening
         evening.sex = Sex::Female;
     else
         return EveningRefusal::UnknownSex;
+    evening.ownLimit = !evening.customLimit.isEmpty();
     return std::nullopt;
 }
 
 } // namespace
 
-QByteArray toJson(const SavedEvening& evening) {
+QByteArray toJson(const Evening& evening) {
     QJsonArray drinks;
-    for (const SavedDrink& drink : evening.drinks) {
+    for (const DrinkEntry& drink : evening.drinks) {
         QJsonObject row;
         row.insert(DateKey, drink.date.isValid() ? drink.date.toString(DateFormat) : QString());
         writeTexts(row, DrinkTexts, drink);
@@ -200,13 +149,15 @@ QByteArray toJson(const SavedEvening& evening) {
     object.insert(DrinksKey, drinks);
     object.insert(SexKey, evening.sex == Sex::Female ? QStringLiteral("f") : QStringLiteral("m"));
     writeTexts(object, EveningTexts, evening);
+    if (!evening.ownLimit)
+        object.insert(QLatin1String("customLimit"), QString());
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening, const QDateTime& now) {
+std::optional<EveningRefusal> eveningProblem(const Evening& evening, const QDateTime& now) {
     if (evening.drinks.size() > EveningDrinkLimit)
         return EveningRefusal::TooManyDrinks;
-    for (const SavedDrink& drink : evening.drinks) {
+    for (const DrinkEntry& drink : evening.drinks) {
         // No date is a row still to be completed; a date must read back as itself.
         if (drink.date.isValid() && !dateFrom(drink.date.toString(DateFormat)))
             return EveningRefusal::InvalidDate;
@@ -217,9 +168,9 @@ std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening, const 
     for (const auto& field : EveningTexts)
         if (const auto problem = textProblem(evening.*field.member))
             return problem;
-    if (!isModelId(evening.model) || !isCountryId(evening.country) ||
-        !isDriverClass(evening.driverClass))
-        return EveningRefusal::UnknownId;
+    for (const auto& field : EveningTexts)
+        if (field.known && !field.known(evening.*field.member))
+            return EveningRefusal::UnknownId;
     const QStringList dates = drinkDateProblems(evening.drinks, now);
     if (std::any_of(dates.cbegin(), dates.cend(), [](const QString& p) { return !p.isEmpty(); }))
         return EveningRefusal::FarDate;
@@ -241,7 +192,7 @@ EveningRead readEvening(const QByteArray& bytes, const QDateTime& now) {
         return {{}, refusal};
     if (now.isValid()) {
         const QDateTime oldest = now.addSecs(-EveningKeepSeconds);
-        read.evening.drinks.removeIf([&](const SavedDrink& drink) {
+        read.evening.drinks.removeIf([&](const DrinkEntry& drink) {
             // A drink without a date is never too old.
             const std::optional<QDateTime> start = drinkStart(drink, now);
             return start && *start < oldest;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "forecastform.h"
-#include "person.h"
+#include "evening.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -14,29 +13,9 @@
 // The forecast window's evening as the user left it, kept in forecast.json between runs. Every
 // field is the text as typed, valid or not, so that reopening the window loses nothing.
 
-// A drink row is kept exactly as the window holds it.
-using SavedDrink = DrinkEntry;
-
-// The defaults are those of a fresh window.
-struct SavedEvening {
-    QList<SavedDrink> drinks;
-    Sex sex = Sex::Male;
-    QString mass;
-    QString height = QStringLiteral("175");
-    QString age = QStringLiteral("30");
-    QString slowestRate = QStringLiteral("0,1");
-    QString rate = QStringLiteral("0,13");
-    QString fastestRate = QStringLiteral("0,16");
-    QString deficit = QStringLiteral("0");
-    QString absorption = QStringLiteral("0");
-    QString planned = QStringLiteral("08:00");
-    QString model = QStringLiteral("widmark");       // a body model id, or "all"
-    QString country = QStringLiteral("RU");          // "RU", or with a region "US-CAL"
-    QString driverClass = QStringLiteral("general"); // "general", "novice", "professional"
-    QString customLimit;                             // empty: the country's limit applies
-
-    friend bool operator==(const SavedEvening&, const SavedEvening&) = default;
-};
+// Drinks and texts are kept exactly as the window holds them. An own limit is kept by its
+// figure: a file with a custom limit is an evening with an own limit, and an empty figure is no
+// choice to keep.
 
 // What the file may hold; the window's fields take no more. The byte limit is checked at
 // compile time to hold the largest evening the other two allow.
@@ -67,16 +46,16 @@ enum class EveningRefusal {
 QString refusalText(EveningRefusal refusal);
 
 struct EveningRead {
-    SavedEvening evening; // the defaults when refused
+    Evening evening; // the defaults when refused
     std::optional<EveningRefusal> refusal;
 };
 
 // Compact UTF-8 JSON carrying the format version.
-QByteArray toJson(const SavedEvening& evening);
+QByteArray toJson(const Evening& evening);
 
 // The evening in `bytes`, without the drinks that began more than EveningKeepSeconds before
 // `now` (a drink whose time is not a proper ЧЧ:ММ counts from the end of its day).
 EveningRead readEvening(const QByteArray& bytes, const QDateTime& now);
 
 // Why the file could not hold `evening` at `now`, if it could not.
-std::optional<EveningRefusal> eveningProblem(const SavedEvening& evening, const QDateTime& now);
+std::optional<EveningRefusal> eveningProblem(const Evening& evening, const QDateTime& now);

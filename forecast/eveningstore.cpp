@@ -83,7 +83,7 @@ EveningStore::Loaded EveningStore::load(const QDateTime& now) {
         return {};
     const QString unread = QStringLiteral("Сохранённый прогноз не прочитан");
     if (current.kind == Current::Kind::Other)
-        return {SavedEvening{}, unread};
+        return {Evening{}, unread};
     const EveningRead read = readEvening(current.bytes, now);
     if (!read.refusal) {
         m_known = current.bytes;
@@ -92,13 +92,13 @@ EveningStore::Loaded EveningStore::load(const QDateTime& now) {
     const QString why = QStringLiteral(" (") + refusalText(*read.refusal) + u')';
     QString name;
     if (!setAside(QStringLiteral(".bad"), name))
-        return {SavedEvening{}, unread + why +
-                                    QStringLiteral("; он останется, пока его не "
-                                                   "удастся отложить")};
-    return {SavedEvening{}, unread + why + QStringLiteral("; файл отложен как ") + fileName(name)};
+        return {Evening{}, unread + why +
+                               QStringLiteral("; он останется, пока его не "
+                                              "удастся отложить")};
+    return {Evening{}, unread + why + QStringLiteral("; файл отложен как ") + fileName(name)};
 }
 
-std::optional<SavedEvening> EveningStore::newer(const QDateTime& now) {
+std::optional<Evening> EveningStore::newer(const QDateTime& now) {
     const Current current = readCurrent(m_path);
     if (current.kind != Current::Kind::File || current.bytes == m_known)
         return std::nullopt;
@@ -109,7 +109,7 @@ std::optional<SavedEvening> EveningStore::newer(const QDateTime& now) {
     return read.evening;
 }
 
-EveningStore::Saved EveningStore::save(const SavedEvening& evening, const QDateTime& now) {
+EveningStore::Saved EveningStore::save(const Evening& evening, const QDateTime& now) {
     const auto fail = [](const QString& problem) { return Saved{false, problem, {}}; };
     if (m_path.isEmpty())
         return fail(QStringLiteral("нет папки для файла"));

@@ -23,8 +23,8 @@ public:
     const QString& path() const { return m_path; }
 
     struct Loaded {
-        SavedEvening evening; // the defaults when there is no file or it could not be read
-        QString notice;       // a short Russian text for the window when the file was refused
+        Evening evening; // the defaults when there is no file or it could not be read
+        QString notice;  // a short Russian text for the window when the file was refused
     };
     // The evening in the file. One that cannot be read is set aside as "<name>.bad" (or the
     // next free "<name>.bad.2", …); when even that fails it stays, and is set aside before the
@@ -33,7 +33,7 @@ public:
 
     // The evening another program wrote since this store last read or wrote the file, when
     // there is one and it can be read; from then on it is the file this store knows.
-    std::optional<SavedEvening> newer(const QDateTime& now);
+    std::optional<Evening> newer(const QDateTime& now);
 
     struct Saved {
         bool ok = false;
@@ -44,7 +44,7 @@ public:
     // this store last read or wrote it is first set aside under a free name ("<name>.other" for
     // an evening, "<name>.bad" for anything else); when that fails nothing is written. Refuses
     // a link at the path and an evening the file could not hold.
-    Saved save(const SavedEvening& evening, const QDateTime& now);
+    Saved save(const Evening& evening, const QDateTime& now);
 
     // The first of "<path><suffix>", "<path><suffix>.2", … that does not exist; empty when
     // every one up to a bound does.

@@ -1,5 +1,7 @@
 #include "forecastinput.h"
 
+#include "forecast.h"
+
 #include "calc/arithmeticerror.h"
 #include "calc/conversionerror.h"
 #include "calc/numbertext.h"
@@ -14,6 +16,7 @@ QString numberText(double x) {
     return numbertext::decimalText(x);
 }
 
+// The ranges are those the computation holds its inputs to (Forecast, ForecastParams).
 // `rangeText` is also the answer for numbers too large to read: they are out of range too.
 Checked<double> number(const QString& text, double low, Lower lower, double high) {
     const QString rangeText =
@@ -81,11 +84,11 @@ Checked<double> strength(const QString& text) {
 }
 
 Checked<double> drinkGrams(const QString& text) {
-    return number(text, 0, Lower::Exclusive, 5000);
+    return number(text, 0, Lower::Exclusive, Forecast::MaxGrams);
 }
 
 Checked<double> bodyMass(const QString& text) {
-    return number(text, 20, Lower::Inclusive, 300);
+    return number(text, Forecast::MinBodyMassKg, Lower::Inclusive, Forecast::MaxBodyMassKg);
 }
 
 Checked<double> ownLimit(const QString& text) {
@@ -101,18 +104,19 @@ Checked<double> age(const QString& text) {
 }
 
 Checked<double> drinkingMinutes(const QString& text) {
-    return number(text, 0, Lower::Inclusive, 1440);
+    return number(text, 0, Lower::Inclusive, Forecast::MaxDrinkingMinutes);
 }
 
 Checked<double> deficit(const QString& percentText) {
-    Checked<double> percent = number(percentText, 0, Lower::Inclusive, 30);
+    Checked<double> percent =
+        number(percentText, 0, Lower::Inclusive, ForecastParams::MaxDeficitPercent);
     if (percent.value)
         *percent.value /= 100;
     return percent;
 }
 
 Checked<double> absorptionMinutes(const QString& text) {
-    return number(text, 0, Lower::Inclusive, 180);
+    return number(text, 0, Lower::Inclusive, ForecastParams::MaxAbsorptionMinutes);
 }
 
 RateCheck rates(const QString& slowest, const QString& central, const QString& fastest,

@@ -4,7 +4,8 @@
 struct ForecastParams {
     static constexpr double MinRate = 0.0001; // the program's finest step; 0 would never end
     static constexpr double MaxRate = 0.5;
-    static constexpr double MaxDeficit = 0.3;
+    static constexpr double MaxDeficitPercent = 30;
+    static constexpr double MaxDeficit = MaxDeficitPercent / 100;
     static constexpr double MaxAbsorptionMinutes = 180;
 
     double rate = 0.13;           // β, promille per hour: the central curve

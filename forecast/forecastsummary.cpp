@@ -116,7 +116,7 @@ QString checkFields() {
     return QStringLiteral("Проверьте выделенные поля");
 }
 
-QStringList shown(const ForecastForm& form, const ForecastFormCheck& check, const QDateTime& now) {
+QStringList shown(const Evening& form, const EveningCheck& check, const QDateTime& now) {
     if (form.drinks.isEmpty())
         return {emptyHint()};
     // Nothing of an earlier answer may stand beside fields that no longer give it.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "eveningcheck.h"
 #include "forecast.h"
-#include "forecastform.h"
 #include "limit.h"
 
 #include <QDate>
@@ -25,7 +25,7 @@ QStringList answers(const Forecast& forecast, const Limit& limit, std::optional<
 
 // What the window says of an evening at `now`: a hint while it has no drinks, a request to
 // check the fields while one is wrong, else the answers and the warning.
-QStringList shown(const ForecastForm& form, const ForecastFormCheck& check, const QDateTime& now);
+QStringList shown(const Evening& form, const EveningCheck& check, const QDateTime& now);
 QString emptyHint();
 QString checkFields();
 

@@ -17,8 +17,7 @@ QString reportConstants() {
                           "есть в крови.");
 }
 
-ReportPage reportPage(const ForecastForm& form, const ForecastFormCheck& check,
-                      const QDateTime& made) {
+ReportPage reportPage(const Evening& form, const EveningCheck& check, const QDateTime& made) {
     ReportPage page;
     const Limit& limit = check.limit;
     const QLocale russian(QLocale::Russian);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forecastform.h"
+#include "eveningcheck.h"
 #include "limit.h"
 
 #include <QDateTime>
@@ -22,8 +22,7 @@ struct ReportPage {
 
 // The page of an evening whose check holds a forecast, made at `made`: the answers are those of
 // that moment, "Сейчас" included.
-ReportPage reportPage(const ForecastForm& form, const ForecastFormCheck& check,
-                      const QDateTime& made);
+ReportPage reportPage(const Evening& form, const EveningCheck& check, const QDateTime& made);
 
 // The constants the page names, each from the figure the computation uses.
 QString reportConstants();

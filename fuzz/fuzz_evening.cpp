@@ -19,7 +19,7 @@ const QDateTime& now() {
     return at;
 }
 
-bool recentEnough(const SavedDrink& drink) {
+bool recentEnough(const DrinkEntry& drink) {
     const std::optional<QTime> time = forecastinput::clockTime(drink.time).value;
     const QDateTime start = time ? QDateTime(drink.date, *time, QTimeZone::utc())
                                  : QDateTime(drink.date.addDays(1), QTime(0, 0), QTimeZone::utc());
@@ -32,13 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const EveningRead read = readEvening(bytes, now());
     if (read.refusal) {
-        if (read.evening != SavedEvening{})
+        if (read.evening != Evening{})
             std::abort();
         return 0;
     }
     if (eveningProblem(read.evening, now()))
         std::abort();
-    for (const SavedDrink& drink : read.evening.drinks)
+    for (const DrinkEntry& drink : read.evening.drinks)
         if (!recentEnough(drink))
             std::abort();
 

@@ -8,17 +8,18 @@
 #include "app/timer.h"
 #include "calc/numbertext.h"
 #include "forecast/drinkcatalogue.h"
-#include "forecast/eveningform.h"
-#include "forecast/eveningstore.h"
+#include "forecast/drinksmodel.h"
+#include "forecast/eveningfields.h"
 #include "forecast/forecastexport.h"
-#include "forecast/forecastinput.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 #include "forecast/limittable.h"
 #include "forecast/modelchoice.h"
 #include "settings/profilefile.h"
 #include "settings/settingslocation.h"
+#include "windows/drinkeditors.h"
 #include "windows/forecastchart.h"
+#include "windows/forecastlook.h"
 #include "windows/forecastreport.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,7 @@
 #include <QPrinter>
 #endif
 #include <QComboBox>
+#include <QDataWidgetMapper>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,24 +44,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 
+using forecastlook::ProblemColour;
+
 namespace {
-
-enum Column {
-    DateColumn,
-    TimeColumn,
-    DrinkColumn,
-    GramsColumn,
-    StrengthColumn,
-    MinutesColumn,
-    StateColumn,
-    ColumnCount
-};
-
-const QColor ProblemColour(0xC0, 0, 0);
-
+// A change is written this long after the last one: typing is not written key by key.
+constexpr int KeepAfterMs = 1000;
 } // namespace
 
 ForecastWindow::ForecastWindow(Application& app)
@@ -100,6 +93,7 @@ ForecastWindow::ForecastWindow(Application& app)
     layout->addWidget(m_saveProblem);
     layout->addLayout(top);
     layout->addLayout(bottom, 1);
+    bindFields();
 
     // Insert adds a drink wherever the focus is; Delete removes one only from the table, so it
     // keeps deleting characters in the fields.
@@ -109,7 +103,8 @@ ForecastWindow::ForecastWindow(Application& app)
     remove->setContext(Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, this, [this] { removeRow(); });
 
-    m_nowTick = new Timer(m_app.services().clock, QStringLiteral("NowTimer"), 60 * 1000, this);
+    Clock& clock = m_app.services().clock;
+    m_nowTick = new Timer(clock, QStringLiteral("NowTimer"), 60 * 1000, this);
     // A closed window is only hidden: it moves its "сейчас" again when it is shown.
     m_nowTick->onTick([this] {
         if (isVisible()) {
@@ -118,14 +113,15 @@ ForecastWindow::ForecastWindow(Application& app)
         }
     });
     m_nowTick->setEnabled(true);
+    m_saveTick = new Timer(clock, QStringLiteral("SaveTimer"), KeepAfterMs, this);
+    m_saveTick->onTick([this] { keep(); });
 
     // The evening as it was left; a file that cannot be read is set aside, with one notice.
     const Services& services = m_app.services();
-    const QDateTime now = services.clock.currentDateTime();
     m_store = std::make_unique<EveningStore>(
         forecastFilePath(services.programFolder, services.userConfigHome));
-    const EveningStore::Loaded loaded = m_store->load(now);
-    m_form = formOf(loaded.evening);
+    const EveningStore::Loaded loaded = m_store->load(clock.currentDateTime());
+    m_form = loaded.evening;
     m_keptEvening = !m_form.drinks.isEmpty();
     showNotice(loaded.notice);
     // The body mass the calculator remembers; the forecast reads it and never writes it.
@@ -137,52 +133,78 @@ ForecastWindow::ForecastWindow(Application& app)
     showEvening();
 }
 
+ForecastWindow::~ForecastWindow() {
+    keep(); // a change typed just before the program ends
+}
+
+void ForecastWindow::bindFields() {
+    // Each field writes its own member of the evening; a value the program puts there itself
+    // is put with the field's signals blocked.
+    for (const eveningfields::Field& field : eveningfields::EveningTexts) {
+        QWidget* control = findChild<QWidget*>(QLatin1String(field.control));
+        Q_ASSERT(control);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+                m_form.*field.member = text;
+                changed();
+            });
+        } else if (auto* list = qobject_cast<QComboBox*>(control); list && list != m_country) {
+            connect(list, &QComboBox::currentIndexChanged, this, [this, &field, list] {
+                m_form.*field.member = list->currentData().toString();
+                showFieldsInUse();
+                changed();
+            });
+        }
+    }
+    connect(m_sex, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_form.sex = index == 1 ? Sex::Female : Sex::Male;
+        changed();
+    });
+    connect(m_country, &QComboBox::currentIndexChanged, this, [this] { limitChosen(); });
+}
+
 void ForecastWindow::showEvening() {
+    showFields();
     // The whole evening, with its last drink in the editors.
-    showForm();
+    m_drinks->setDrinks(m_form.drinks);
     if (!m_form.drinks.isEmpty())
-        m_table->setCurrentCell(int(m_form.drinks.size()) - 1, TimeColumn);
-    showRow(m_table->currentRow());
+        m_table->setCurrentIndex(
+            m_drinks->index(m_drinks->rowCount() - 1, DrinksModel::TimeColumn));
+    rowSelected();
     recompute();
 }
 
-void ForecastWindow::showForm() {
-    m_loading = true;
-    m_table->setRowCount(0);
-    for (int row = 0; row < m_form.drinks.size(); ++row) {
-        m_table->insertRow(row);
-        showRowInTable(row);
+void ForecastWindow::showFields() {
+    for (const eveningfields::Field& field : eveningfields::EveningTexts) {
+        QWidget* control = findChild<QWidget*>(QLatin1String(field.control));
+        const QSignalBlocker quiet(control);
+        const QString& value = m_form.*field.member;
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setText(value);
+        else if (auto* list = qobject_cast<QComboBox*>(control))
+            list->setCurrentIndex(std::max(0, list->findData(value)));
     }
-    m_sex->setCurrentIndex(m_form.sex == Sex::Female ? 1 : 0);
-    m_mass->setText(m_form.mass);
-    m_model->setCurrentIndex(std::max(0, m_model->findData(m_form.model)));
-    m_height->setText(m_form.height);
-    m_age->setText(m_form.age);
-    m_rate->setText(m_form.rate);
-    m_slowest->setText(m_form.slowestRate);
-    m_fastest->setText(m_form.fastestRate);
-    m_deficit->setText(m_form.deficit);
-    m_absorption->setText(m_form.absorption);
-    m_planned->setText(m_form.planned);
-    const int country =
-        m_form.ownLimit ? m_country->count() - 1 : m_country->findData(m_form.country);
-    m_country->setCurrentIndex(std::max(0, country));
-    m_driver->setCurrentIndex(std::max(0, m_driver->findData(m_form.driverClass)));
-    m_ownLimit->setText(m_form.customLimit);
-    m_loading = false;
+    {
+        const QSignalBlocker quiet(m_sex);
+        m_sex->setCurrentIndex(m_form.sex == Sex::Female ? 1 : 0);
+    }
+    if (m_form.ownLimit) {
+        const QSignalBlocker quiet(m_country);
+        m_country->setCurrentIndex(m_country->count() - 1);
+    }
     showFieldsInUse();
 }
 
 void ForecastWindow::showFieldsInUse() {
-    const QString model = m_model->currentData().toString();
     const bool own = m_country->currentIndex() == m_country->count() - 1;
-    const std::pair<QWidget*, bool> fields[] = {
-        {m_height, modelchoice::needsHeight(model)},
-        {m_age, modelchoice::needsAge(model)},
-        {m_ownLimit, own},
-        {m_driver, !own},
+    const std::pair<const char*, bool> fields[] = {
+        {"Height", modelchoice::needsHeight(m_form.model)},
+        {"Age", modelchoice::needsAge(m_form.model)},
+        {"OwnLimit", own},
+        {"Driver", !own},
     };
-    for (const auto& [w, used] : fields) {
+    for (const auto& [name, used] : fields) {
+        auto* w = findChild<QWidget*>(QLatin1String(name));
         w->setVisible(used);
         if (QLabel* caption = m_captions.value(w))
             caption->setVisible(used);
@@ -193,21 +215,18 @@ void ForecastWindow::showFieldsInUse() {
 }
 
 void ForecastWindow::limitChosen() {
-    const bool own = m_country->currentIndex() == m_country->count() - 1;
+    m_form.ownLimit = m_country->currentIndex() == m_country->count() - 1;
+    if (!m_form.ownLimit)
+        m_form.country = m_country->currentData().toString();
     // An own limit starts from the figure that applied so far, so the choice alone changes
     // no answer.
-    if (own && !m_loading && m_ownLimit->text().trimmed().isEmpty()) {
-        m_loading = true;
-        m_ownLimit->setText(numbertext::decimalText(m_check.limit.effectivePromille()));
-        m_loading = false;
+    if (m_form.ownLimit && m_form.customLimit.trimmed().isEmpty()) {
+        m_form.customLimit = numbertext::decimalText(m_check.limit.effectivePromille());
+        const QSignalBlocker quiet(m_ownLimit);
+        m_ownLimit->setText(m_form.customLimit);
     }
     showFieldsInUse();
-    editorChanged();
-}
-
-void ForecastWindow::showHelp() {
-    m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
-                                     QStringLiteral("Справка"));
+    changed();
 }
 
 QLineEdit* ForecastWindow::field(QWidget* parent, const QString& name, const QString& spoken) {
@@ -215,7 +234,6 @@ QLineEdit* ForecastWindow::field(QWidget* parent, const QString& name, const QSt
     edit->setObjectName(name);
     edit->setMaxLength(int(EveningTextLimit)); // what the kept evening holds
     edit->setAccessibleName(spoken);
-    connect(edit, &QLineEdit::textChanged, this, [this] { editorChanged(); });
     return edit;
 }
 
@@ -233,20 +251,22 @@ QWidget* ForecastWindow::buildDrinks() {
     auto* box = new QGroupBox(QStringLiteral("Напитки"), this);
     auto* layout = new QGridLayout(box);
 
-    m_table = new QTableWidget(0, ColumnCount, box);
+    m_drinks = new DrinksModel(this);
+    m_table = new QTableView(box);
     m_table->setObjectName(QStringLiteral("Drinks"));
     m_table->setAccessibleName(QStringLiteral("Список напитков"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Дата"), QStringLiteral("Время"),
-                                        QStringLiteral("Напиток"), QStringLiteral("г"),
-                                        QStringLiteral("%"), QStringLiteral("мин"), QString()});
+    m_table->setModel(m_drinks);
+    m_table->setItemDelegateForColumn(DrinksModel::StateColumn, new ProblemTextDelegate(m_table));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(DrinkColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(DrinksModel::DrinkColumn,
+                                                      QHeaderView::Stretch);
     m_table->setMinimumHeight(110);
-    connect(m_table, &QTableWidget::currentCellChanged, this, [this] { rowSelected(); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { rowSelected(); });
     layout->addWidget(m_table, 0, 0, 1, 6);
 
     auto* add = new QPushButton(QStringLiteral("Добавить"), box);
@@ -263,45 +283,72 @@ QWidget* ForecastWindow::buildDrinks() {
     buttons->addStretch();
     layout->addLayout(buttons, 1, 0, 1, 6);
 
-    // The selected drink, field by field.
-    auto addField = [&](int row, int column, const QString& caption, QWidget* w) {
+    // The selected drink, field by field: the mapper shows the current row in the editors, and
+    // every change goes into the model at once.
+    m_mapper = new QDataWidgetMapper(this);
+    m_mapper->setModel(m_drinks);
+    m_mapper->setItemDelegate(new DrinkEditorsDelegate(m_mapper));
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    auto addField = [&](int row, int column, const QString& caption, QWidget* w, int span = 1) {
         auto* label = new QLabel(caption, box);
         label->setBuddy(w);
         layout->addWidget(label, row, column);
-        layout->addWidget(w, row, column + 1);
+        layout->addWidget(w, row, column + 1, 1, span);
+    };
+    auto editor = [&](int column, const QString& spoken) {
+        const QString name =
+            column == DrinksModel::DateColumn
+                ? QStringLiteral("DrinkDate")
+                : QString::fromLatin1(eveningfields::DrinkTexts[column - 1].control);
+        QLineEdit* edit = field(box, name, spoken);
+        m_mapper->addMapping(edit, column);
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            m_mapper->submit();
+            changed();
+        });
+        return edit;
     };
     // Typed as text and read in core, so that an impossible date is marked, never moved to a
     // neighbouring day as a date editor would.
-    m_date = field(box, QStringLiteral("DrinkDate"), QStringLiteral("Дата напитка"));
-    m_date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
-    m_date->setToolTip(QStringLiteral("Дата напитка, ДД.ММ.ГГГГ"));
-    addField(2, 0, QStringLiteral("&Дата"), m_date);
-    layout->addWidget(problemLabel(box, m_date), 3, 1);
-    m_time = field(box, QStringLiteral("DrinkTime"), QStringLiteral("Время, ЧЧ:ММ"));
-    m_time->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
-    addField(2, 2, QStringLiteral("&Время"), m_time);
-    layout->addWidget(problemLabel(box, m_time), 3, 3, 1, 3);
+    QLineEdit* date = editor(DrinksModel::DateColumn, QStringLiteral("Дата напитка"));
+    date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
+    date->setToolTip(QStringLiteral("Дата напитка, ДД.ММ.ГГГГ"));
+    addField(2, 0, QStringLiteral("&Дата"), date);
+    layout->addWidget(problemLabel(box, date), 3, 1);
+    QLineEdit* time = editor(DrinksModel::TimeColumn, QStringLiteral("Время, ЧЧ:ММ"));
+    time->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
+    addField(2, 2, QStringLiteral("&Время"), time);
+    layout->addWidget(problemLabel(box, time), 3, 3, 1, 3);
 
-    m_drink = new QComboBox(box);
-    m_drink->setObjectName(QStringLiteral("DrinkName"));
-    m_drink->setAccessibleName(QStringLiteral("Напиток"));
+    auto* drink = new QComboBox(box);
+    drink->setObjectName(QStringLiteral("DrinkName"));
+    drink->setAccessibleName(QStringLiteral("Напиток"));
     for (const CatalogueDrink& d : drinkcatalogue::all())
-        m_drink->addItem(d.name);
-    m_drink->addItem(drinkcatalogue::ownDrink());
-    connect(m_drink, &QComboBox::activated, this, [this] { drinkPicked(); });
-    addField(4, 0, QStringLiteral("&Напиток"), m_drink);
-    layout->removeWidget(m_drink);
-    layout->addWidget(m_drink, 4, 1, 1, 5);
+        drink->addItem(d.name);
+    drink->addItem(drinkcatalogue::ownDrink());
+    m_mapper->addMapping(drink, DrinksModel::DrinkColumn);
+    addField(4, 0, QStringLiteral("&Напиток"), drink, 5);
 
-    m_grams = field(box, QStringLiteral("DrinkGrams"), QStringLiteral("Граммы напитка"));
-    addField(5, 0, QStringLiteral("&Граммы"), m_grams);
-    layout->addWidget(problemLabel(box, m_grams), 6, 1);
-    m_strength = field(box, QStringLiteral("DrinkStrength"), QStringLiteral("Крепость, %"));
-    addField(5, 2, QStringLiteral("&Крепость, %"), m_strength);
-    layout->addWidget(problemLabel(box, m_strength), 6, 3);
-    m_duration = field(box, QStringLiteral("DrinkMinutes"), QStringLiteral("Сколько минут пили"));
-    addField(5, 4, QStringLiteral("Пили, &мин"), m_duration);
-    layout->addWidget(problemLabel(box, m_duration), 6, 5);
+    QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Граммы напитка"));
+    addField(5, 0, QStringLiteral("&Граммы"), grams);
+    layout->addWidget(problemLabel(box, grams), 6, 1);
+    QLineEdit* strength = editor(DrinksModel::StrengthColumn, QStringLiteral("Крепость, %"));
+    addField(5, 2, QStringLiteral("&Крепость, %"), strength);
+    layout->addWidget(problemLabel(box, strength), 6, 3);
+    QLineEdit* minutes = editor(DrinksModel::MinutesColumn, QStringLiteral("Сколько минут пили"));
+    addField(5, 4, QStringLiteral("Пили, &мин"), minutes);
+    layout->addWidget(problemLabel(box, minutes), 6, 5);
+
+    // A listed drink brings its strength; "свой" keeps what is typed.
+    connect(drink, &QComboBox::activated, this, [this, drink, strength] {
+        const QString known = drinkcatalogue::strengthOf(drink->currentText());
+        if (!known.isEmpty()) {
+            const QSignalBlocker quiet(strength);
+            strength->setText(known);
+        }
+        m_mapper->submit();
+        changed();
+    });
     return box;
 }
 
@@ -309,49 +356,51 @@ QWidget* ForecastWindow::buildPerson() {
     auto* box = new QGroupBox(QStringLiteral("Человек и модель"), this);
     auto* layout = new QGridLayout(box);
     // Two columns of label, field and problem: the body on the left, the rates on the right.
-    auto place = [&](int row, int column, const QString& caption, QWidget* w, QLabel* problem) {
+    auto place = [&](int row, int column, const QString& caption, QWidget* w) {
         auto* label = new QLabel(caption, box);
         label->setBuddy(w);
         layout->addWidget(label, row, column * 3);
         layout->addWidget(w, row, column * 3 + 1);
-        if (problem)
-            layout->addWidget(problem, row + 1, column * 3 + 1);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            layout->addWidget(problemLabel(box, edit), row + 1, column * 3 + 1);
         m_captions.insert(w, label);
     };
     m_sex = new QComboBox(box);
     m_sex->setObjectName(QStringLiteral("Sex"));
     m_sex->setAccessibleName(QStringLiteral("Пол"));
     m_sex->addItems({QStringLiteral("муж"), QStringLiteral("жен")});
-    connect(m_sex, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
-    place(0, 0, QStringLiteral("&Пол"), m_sex, nullptr);
-    m_mass = field(box, QStringLiteral("BodyMass"), QStringLiteral("Масса тела, кг"));
-    place(2, 0, QStringLiteral("&Масса, кг"), m_mass, problemLabel(box, m_mass));
-
-    m_model = new QComboBox(box);
-    m_model->setObjectName(QStringLiteral("Model"));
-    m_model->setAccessibleName(QStringLiteral("Модель тела"));
-    for (const modelchoice::Choice& choice : modelchoice::all())
-        m_model->addItem(choice.name, choice.key);
-    connect(m_model, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
-    place(4, 0, QStringLiteral("Моде&ль"), m_model, nullptr);
-    m_height = field(box, QStringLiteral("Height"), QStringLiteral("Рост, см"));
-    place(6, 0, QStringLiteral("&Рост, см"), m_height, problemLabel(box, m_height));
-    m_age = field(box, QStringLiteral("Age"), QStringLiteral("Возраст, лет"));
-    place(8, 0, QStringLiteral("Во&зраст, лет"), m_age, problemLabel(box, m_age));
-
-    m_rate = field(box, QStringLiteral("Rate"), QStringLiteral("Выведение, промилле в час"));
-    place(0, 1, QStringLiteral("&Выведение, ‰/ч"), m_rate, problemLabel(box, m_rate));
-    m_slowest = field(box, QStringLiteral("SlowestRate"),
-                      QStringLiteral("Самое медленное выведение, промилле в час"));
-    place(2, 1, QStringLiteral("медленнее всего"), m_slowest, problemLabel(box, m_slowest));
-    m_fastest = field(box, QStringLiteral("FastestRate"),
-                      QStringLiteral("Самое быстрое выведение, промилле в час"));
-    place(4, 1, QStringLiteral("быстрее всего"), m_fastest, problemLabel(box, m_fastest));
-    m_deficit = field(box, QStringLiteral("Deficit"), QStringLiteral("Не всасывается, процентов"));
-    place(6, 1, QStringLiteral("Не всасывается, &%"), m_deficit, problemLabel(box, m_deficit));
-    m_absorption =
-        field(box, QStringLiteral("Absorption"), QStringLiteral("Время всасывания, минут"));
-    place(8, 1, QStringLiteral("Всасывание, м&ин"), m_absorption, problemLabel(box, m_absorption));
+    place(0, 0, QStringLiteral("&Пол"), m_sex);
+    const struct {
+        int row, column;
+        const char16_t* caption;
+        const char* name;
+        const char16_t* spoken;
+    } fields[] = {
+        {2, 0, u"&Масса, кг", "BodyMass", u"Масса тела, кг"},
+        {4, 0, u"Моде&ль", "Model", u"Модель тела"},
+        {6, 0, u"&Рост, см", "Height", u"Рост, см"},
+        {8, 0, u"Во&зраст, лет", "Age", u"Возраст, лет"},
+        {0, 1, u"&Выведение, ‰/ч", "Rate", u"Выведение, промилле в час"},
+        {2, 1, u"медленнее всего", "SlowestRate", u"Самое медленное выведение, промилле в час"},
+        {4, 1, u"быстрее всего", "FastestRate", u"Самое быстрое выведение, промилле в час"},
+        {6, 1, u"Не всасывается, &%", "Deficit", u"Не всасывается, процентов"},
+        {8, 1, u"Всасывание, м&ин", "Absorption", u"Время всасывания, минут"},
+    };
+    for (const auto& f : fields) {
+        const QString name = QString::fromLatin1(f.name);
+        QWidget* w = nullptr;
+        if (name == u"Model") {
+            m_model = new QComboBox(box);
+            m_model->setObjectName(name);
+            m_model->setAccessibleName(QString::fromUtf16(f.spoken));
+            for (const modelchoice::Choice& choice : modelchoice::all())
+                m_model->addItem(choice.name, choice.key);
+            w = m_model;
+        } else {
+            w = field(box, name, QString::fromUtf16(f.spoken));
+        }
+        place(f.row, f.column, QString::fromUtf16(f.caption), w);
+    }
     layout->setColumnMinimumWidth(2, 8);
     layout->setRowStretch(10, 1);
     return box;
@@ -366,24 +415,22 @@ QWidget* ForecastWindow::buildLimit() {
     for (const LimitEntry& entry : limittable::entries())
         m_country->addItem(entry.country, entry.id);
     m_country->addItem(QStringLiteral("свой предел"), QString());
-    connect(m_country, &QComboBox::currentIndexChanged, this, [this] { limitChosen(); });
     auto* countryLabel = new QLabel(QStringLiteral("С&трана"), box);
     countryLabel->setBuddy(m_country);
     layout->addWidget(countryLabel, 0, 0);
     layout->addWidget(m_country, 0, 1, 1, 2);
 
-    m_driver = new QComboBox(box);
-    m_driver->setObjectName(QStringLiteral("Driver"));
-    m_driver->setAccessibleName(QStringLiteral("Водитель"));
-    m_driver->addItem(QStringLiteral("обычный"), QStringLiteral("general"));
-    m_driver->addItem(QStringLiteral("начинающий"), QStringLiteral("novice"));
-    m_driver->addItem(QStringLiteral("профессиональный"), QStringLiteral("professional"));
-    connect(m_driver, &QComboBox::currentIndexChanged, this, [this] { editorChanged(); });
+    auto* driver = new QComboBox(box);
+    driver->setObjectName(QStringLiteral("Driver"));
+    driver->setAccessibleName(QStringLiteral("Водитель"));
+    driver->addItem(QStringLiteral("обычный"), QStringLiteral("general"));
+    driver->addItem(QStringLiteral("начинающий"), QStringLiteral("novice"));
+    driver->addItem(QStringLiteral("профессиональный"), QStringLiteral("professional"));
     auto* driverLabel = new QLabel(QStringLiteral("Водител&ь"), box);
-    driverLabel->setBuddy(m_driver);
+    driverLabel->setBuddy(driver);
     layout->addWidget(driverLabel, 1, 0);
-    layout->addWidget(m_driver, 1, 1, 1, 2);
-    m_captions.insert(m_driver, driverLabel);
+    layout->addWidget(driver, 1, 1, 1, 2);
+    m_captions.insert(driver, driverLabel);
 
     m_ownLimit = field(box, QStringLiteral("OwnLimit"), QStringLiteral("Свой предел, промилле"));
     auto* ownLabel = new QLabel(QStringLiteral("Свой предел, ‰"), box);
@@ -395,7 +442,10 @@ QWidget* ForecastWindow::buildLimit() {
 
     auto* help = new QPushButton(QStringLiteral("Справка о моделях и пределах"), box);
     help->setObjectName(QStringLiteral("Help"));
-    connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
+                                         QStringLiteral("Справка"));
+    });
     layout->addWidget(help, 3, 0, 1, 3);
     return box;
 }
@@ -407,15 +457,15 @@ QWidget* ForecastWindow::buildAnswers() {
 
     auto* planner = new QHBoxLayout;
     auto* question = new QLabel(QStringLiteral("Можно ли за &руль в"), box);
-    m_planned =
+    QLineEdit* planned =
         field(box, QStringLiteral("PlannedTime"), QStringLiteral("Можно ли за руль в, ЧЧ:ММ"));
-    m_planned->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
-    m_planned->setMaximumWidth(70);
-    question->setBuddy(m_planned);
+    planned->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
+    planned->setMaximumWidth(70);
+    question->setBuddy(planned);
     planner->addWidget(question);
-    planner->addWidget(m_planned);
+    planner->addWidget(planned);
     planner->addWidget(new QLabel(QStringLiteral("?"), box));
-    planner->addWidget(problemLabel(box, m_planned));
+    planner->addWidget(problemLabel(box, planned));
     planner->addStretch();
     layout->addLayout(planner);
 
@@ -454,132 +504,77 @@ QWidget* ForecastWindow::buildAnswers() {
     return box;
 }
 
-// --- the drink table --------------------------------------------------------------------------
+// --- the drinks -------------------------------------------------------------------------------
 
 void ForecastWindow::addRow() {
     // As many as the kept evening can hold: far beyond any evening.
-    if (m_form.drinks.size() >= EveningDrinkLimit)
+    const int row =
+        m_drinks->append(drinkcatalogue::newDrink(m_app.services().clock.currentDateTime()));
+    if (row < 0)
         return;
-    DrinkEntry entry;
-    const QDateTime now = m_app.services().clock.currentDateTime();
-    entry.date = now.date();
-    entry.time = now.time().toString(QStringLiteral("HH:mm"));
-    entry.drink = QStringLiteral("Водка 40%");
-    entry.strength = drinkcatalogue::strengthOf(entry.drink);
-    m_form.drinks.append(entry);
-    const int row = int(m_form.drinks.size()) - 1;
-    m_table->insertRow(row);
-    showRowInTable(row);
-    m_table->setCurrentCell(row, TimeColumn);
+    m_table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
     changed();
-    m_time->setFocus(Qt::OtherFocusReason);
-    m_time->selectAll();
+    auto* time = qobject_cast<QLineEdit*>(m_mapper->mappedWidgetAt(DrinksModel::TimeColumn));
+    time->setFocus(Qt::OtherFocusReason);
+    time->selectAll();
 }
 
 void ForecastWindow::removeRow() {
-    const int row = m_table->currentRow();
-    if (row < 0 || row >= m_form.drinks.size())
+    const int row = m_table->currentIndex().row();
+    if (row < 0 || !m_drinks->removeRow(row))
         return;
-    m_form.drinks.removeAt(row);
-    m_table->removeRow(row);
     rowSelected();
     changed();
 }
 
 void ForecastWindow::rowSelected() {
-    showRow(m_table->currentRow());
-}
-
-void ForecastWindow::showRow(int row) {
-    const bool has = row >= 0 && row < m_form.drinks.size();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_date, m_time, m_drink, m_grams, m_strength, m_duration})
-        w->setEnabled(has);
-    m_loading = true;
-    if (has) {
-        const DrinkEntry& e = m_form.drinks[row];
-        m_date->setText(forecastinput::dateText(e.date));
-        m_time->setText(e.time);
-        const int index = m_drink->findText(e.drink);
-        m_drink->setCurrentIndex(index >= 0 ? index : m_drink->count() - 1);
-        m_grams->setText(e.grams);
-        m_strength->setText(e.strength);
-        m_duration->setText(e.duration);
-    } else {
-        for (QLineEdit* e : {m_date, m_time, m_grams, m_strength, m_duration})
-            e->clear();
+    const int row = m_table->currentIndex().row();
+    const bool has = row >= 0 && row < m_drinks->rowCount();
+    for (int column = 0; column < DrinksModel::StateColumn; ++column) {
+        QWidget* editor = m_mapper->mappedWidgetAt(column);
+        editor->setEnabled(has);
+        if (!has)
+            if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+                const QSignalBlocker quiet(edit);
+                edit->clear();
+            }
     }
-    m_loading = false;
+    m_mapper->setCurrentIndex(has ? row : -1);
     showProblems();
 }
 
-void ForecastWindow::showRowInTable(int row) {
-    const DrinkEntry& e = m_form.drinks[row];
-    const QString texts[] = {
-        e.date.toString(QStringLiteral("dd.MM")), e.time, e.drink, e.grams, e.strength, e.duration};
-    for (int c = 0; c < StateColumn; ++c) {
-        auto* item = m_table->item(row, c);
-        if (!item) {
-            item = new QTableWidgetItem;
-            m_table->setItem(row, c, item);
-        }
-        item->setText(texts[c]);
+void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
+    // The rows stay as they are, with what was typed into them; a new drink goes last.
+    if (const std::optional<int> added = ::takeOver(m_form, handover, fresh && !m_keptEvening)) {
+        m_drinks->append(m_form.drinks.constLast());
+        m_table->setCurrentIndex(m_drinks->index(*added, DrinksModel::TimeColumn));
     }
-}
-
-void ForecastWindow::drinkPicked() {
-    // A listed drink brings its strength; "свой" keeps what is typed.
-    const QString strength = drinkcatalogue::strengthOf(m_drink->currentText());
-    if (!strength.isEmpty())
-        m_strength->setText(strength);
-    editorChanged();
-}
-
-void ForecastWindow::editorChanged() {
-    if (m_loading || !m_built)
-        return;
-    const int row = m_table->currentRow();
-    if (row >= 0 && row < m_form.drinks.size()) {
-        DrinkEntry& e = m_form.drinks[row];
-        // A date that is not one leaves the row without a date until it is mended.
-        e.date = forecastinput::date(m_date->text()).value.value_or(QDate());
-        e.time = m_time->text();
-        e.drink = m_drink->currentText();
-        e.grams = m_grams->text();
-        e.strength = m_strength->text();
-        e.duration = m_duration->text();
-        showRowInTable(row);
-    }
-    m_form.sex = m_sex->currentIndex() == 1 ? Sex::Female : Sex::Male;
-    m_form.mass = m_mass->text();
-    m_form.rate = m_rate->text();
-    m_form.slowestRate = m_slowest->text();
-    m_form.fastestRate = m_fastest->text();
-    m_form.deficit = m_deficit->text();
-    m_form.absorption = m_absorption->text();
-    m_form.planned = m_planned->text();
-    m_form.model = m_model->currentData().toString();
-    m_form.height = m_height->text();
-    m_form.age = m_age->text();
-    m_form.ownLimit = m_country->currentIndex() == m_country->count() - 1;
-    if (!m_form.ownLimit)
-        m_form.country = m_country->currentData().toString();
-    m_form.driverClass = m_driver->currentData().toString();
-    m_form.customLimit = m_ownLimit->text();
-    showFieldsInUse();
+    showFields();
+    rowSelected();
     changed();
 }
 
+// --- keeping the evening ------------------------------------------------------------------------
+
 void ForecastWindow::changed() {
+    m_form.drinks = m_drinks->drinks();
     recompute();
-    keep();
+    // Written a moment after the last change, through the program's clock; the timer starts
+    // anew with every change.
+    m_waiting = true;
+    m_saveTick->setEnabled(false);
+    m_saveTick->setEnabled(true);
 }
 
 void ForecastWindow::keep() {
-    // Kept on every change. A write that fails is said until one succeeds; the next change
-    // tries again, and the evening stays in the window meanwhile.
+    m_saveTick->setEnabled(false);
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    // A write that fails is said until one succeeds; the next change tries again, and the
+    // evening stays in the window meanwhile.
     const EveningStore::Saved saved =
-        m_store->save(savedEvening(m_form), m_app.services().clock.currentDateTime());
+        m_store->save(m_form, m_app.services().clock.currentDateTime());
     m_unsaved = !saved.ok;
     const QString problem =
         saved.ok ? QString() : QStringLiteral("Вечер не сохранён: ") + saved.problem;
@@ -603,63 +598,28 @@ void ForecastWindow::showNotice(const QString& text) {
 void ForecastWindow::takeNewerEvening() {
     // What another copy of the program kept since is shown, unless this window holds changes
     // it could not keep: those are written first, and the other evening is set aside then.
+    keep();
     if (m_unsaved)
         return;
-    const std::optional<SavedEvening> newer =
-        m_store->newer(m_app.services().clock.currentDateTime());
-    if (!newer)
+    std::optional<Evening> newer = m_store->newer(m_app.services().clock.currentDateTime());
+    if (!newer || *newer == m_form)
         return;
-    ForecastForm form = formOf(*newer);
-    if (form == m_form)
-        return;
-    m_form = std::move(form);
+    m_form = std::move(*newer);
     showEvening();
     showNotice(QStringLiteral("Показан вечер, сохранённый в другом окне программы"));
-}
-
-void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
-    if (handover.drink) {
-        const bool known =
-            std::any_of(m_form.drinks.begin(), m_form.drinks.end(), [&](const DrinkEntry& e) {
-                return e.date == handover.drink->date && e.time == handover.drink->time &&
-                       e.grams == handover.drink->grams && e.strength == handover.drink->strength;
-            });
-        if (!known) {
-            m_form.drinks.append(*handover.drink);
-            const int row = int(m_form.drinks.size()) - 1;
-            m_table->insertRow(row);
-            showRowInTable(row);
-            m_table->setCurrentCell(row, TimeColumn);
-        }
-    }
-    if (fresh && !m_keptEvening) {
-        m_loading = true;
-        m_sex->setCurrentIndex(handover.sex == Sex::Female ? 1 : 0);
-        if (!handover.mass.isEmpty())
-            m_mass->setText(handover.mass);
-        if (!handover.rate.isEmpty()) {
-            m_rate->setText(handover.rate);
-            m_slowest->setText(handover.slowestRate);
-            m_fastest->setText(handover.fastestRate);
-        }
-        m_loading = false;
-    }
-    rowSelected();
-    editorChanged();
 }
 
 // --- answers ----------------------------------------------------------------------------------
 
 void ForecastWindow::recompute() {
     const QDateTime now = m_app.services().clock.currentDateTime();
-    m_check = checkForecastForm(m_form, now);
-    const Limit& limit = m_check.limit;
+    m_check = checkEvening(m_form, now);
+    m_drinks->setChecks(m_check.drinks);
     showProblems();
-
     m_summary = forecastsummary::shown(m_form, m_check, now);
     m_chart->clear();
     if (m_check.ok())
-        forecastchart::show(*m_chart, *m_check.forecast, limit.effectivePromille(), now);
+        forecastchart::show(*m_chart, *m_check.forecast, m_check.limit.effectivePromille(), now);
     else
         m_chart->setEmptyText(m_summary.constFirst());
     m_summaryLabel->setText(m_summary.join(u'\n'));
@@ -675,45 +635,21 @@ void ForecastWindow::setProblem(QLineEdit* edit, const QString& problem) {
     edit->setAccessibleDescription(problem);
     QPalette p = edit->palette();
     p.setColor(QPalette::Base,
-               problem.isEmpty() ? palette().color(QPalette::Base) : QColor(0xFF, 0xE4, 0xE4));
+               problem.isEmpty() ? palette().color(QPalette::Base) : forecastlook::ProblemField);
     edit->setPalette(p);
 }
 
 void ForecastWindow::showProblems() {
-    const int row = m_table->currentRow();
-    const bool has = row >= 0 && row < m_check.drinks.size();
-    const DrinkEntryCheck none;
-    const DrinkEntryCheck& d = has ? m_check.drinks[row] : none;
-    // What is typed and not yet a date says why, before the row's own check does.
-    const QString typed = m_date->text().trimmed().isEmpty()
-                              ? QString()
-                              : forecastinput::date(m_date->text()).problem;
-    setProblem(m_date, typed.isEmpty() ? d.date : typed);
-    setProblem(m_time, d.time);
-    setProblem(m_grams, d.grams);
-    setProblem(m_strength, d.strength);
-    setProblem(m_duration, d.duration);
-    setProblem(m_mass, m_check.mass);
-    setProblem(m_rate, m_check.rate);
-    setProblem(m_slowest, m_check.slowestRate);
-    setProblem(m_fastest, m_check.fastestRate);
-    setProblem(m_deficit, m_check.deficit);
-    setProblem(m_absorption, m_check.absorption);
-    setProblem(m_planned, m_check.planned);
-    setProblem(m_height, m_check.height);
-    setProblem(m_age, m_check.age);
-    setProblem(m_ownLimit, m_check.customLimit);
-
-    // A row that needs a look says so in the table, in words.
-    for (int r = 0; r < m_table->rowCount() && r < m_check.drinks.size(); ++r) {
-        auto* item = m_table->item(r, StateColumn);
-        if (!item) {
-            item = new QTableWidgetItem;
-            m_table->setItem(r, StateColumn, item);
-        }
-        item->setText(m_check.drinks[r].ok() ? QString() : QStringLiteral("проверьте"));
-        item->setForeground(ProblemColour);
-    }
+    for (const eveningfields::Field& field : eveningfields::EveningTexts)
+        if (auto* edit = findChild<QLineEdit*>(QLatin1String(field.control)); edit && field.problem)
+            setProblem(edit, m_check.*field.problem);
+    const int row = m_table->currentIndex().row();
+    for (int column = 0; column < DrinksModel::StateColumn; ++column)
+        if (auto* edit = qobject_cast<QLineEdit*>(m_mapper->mappedWidgetAt(column)))
+            setProblem(
+                edit, row < 0
+                          ? QString()
+                          : m_drinks->index(row, column).data(DrinksModel::ProblemRole).toString());
 }
 
 void ForecastWindow::showEvent(QShowEvent* event) {
@@ -724,15 +660,16 @@ void ForecastWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void ForecastWindow::hideEvent(QHideEvent* event) {
+    // Closing only hides, and the program ends by hiding every window: what waits is written.
+    keep();
+    QWidget::hideEvent(event);
+}
+
 void ForecastWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_built)
         takeNewerEvening();
     QWidget::changeEvent(event);
-}
-
-void ForecastWindow::closeEvent(QCloseEvent* event) {
-    // Closing only hides: the evening typed so far is there at the next opening.
-    event->accept();
 }
 
 // --- keeping the answer -----------------------------------------------------------------------

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forecast/calculatorhandover.h"
+#include "forecast/eveningcheck.h"
 #include "forecast/eveningstore.h"
-#include "forecast/forecastform.h"
 #include "forecast/reportpage.h"
 
 #include <QWidget>
@@ -11,20 +11,23 @@
 
 class Application;
 class ChartWidget;
+class DrinksModel;
 class QComboBox;
+class QDataWidgetMapper;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class Timer;
 
 // "Прогноз": the blood level over clock time for an evening of drinks, with its band, the legal
 // limit and the answer to "may I drive at 08:00?". An ordinary resizable window; everything it
-// computes comes from the forecast core, the window only reads fields and shows answers.
+// computes comes from the forecast core, the window only shows the evening and its answers.
 class ForecastWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit ForecastWindow(Application& app);
+    ~ForecastWindow() override;
 
     // Takes the calculator's drink, body and rate. A fresh window without a kept evening takes
     // everything; one that holds an evening only gains the drink as a new row, so nothing typed
@@ -32,8 +35,8 @@ public:
     void takeOver(const CalculatorHandover& handover, bool fresh);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -43,23 +46,19 @@ private:
     QWidget* buildAnswers();
     QLineEdit* field(QWidget* parent, const QString& name, const QString& spoken);
     QLabel* problemLabel(QWidget* parent, QLineEdit* field);
+    void bindFields();
 
     void addRow();
     void removeRow();
     void rowSelected();
-    void editorChanged();
-    void drinkPicked();
-    void showRow(int row);
-    void showRowInTable(int row);
     void limitChosen();
-    void showHelp();
     void showEvening(); // m_form everywhere: fields, table, current row, answers
-    void showForm();    // every field from m_form
-    void changed();     // an edit: answer it and keep the evening
-    void keep();
+    void showFields();  // the fields outside the table
+    void showFieldsInUse();
+    void changed();          // an edit: answer it, and keep the evening a moment later
+    void keep();             // writes the evening now, if a change waits
     void takeNewerEvening(); // another program's kept evening, when this one has nothing unkept
     void showNotice(const QString& text);
-    void showFieldsInUse();
     void recompute();
     void showProblems();
     void setProblem(QLineEdit* field, const QString& problem);
@@ -76,43 +75,30 @@ private:
     void saveFailed(const QString& path);
 
     Application& m_app;
-    ForecastForm m_form;
-    ForecastFormCheck m_check;
+    Evening m_form; // its drinks follow m_drinks
+    EveningCheck m_check;
     QStringList m_summary;
-    bool m_loading = false; // fields written by the program, not typed
     bool m_built = false;
 
-    QTableWidget* m_table;
-    QLineEdit* m_date;
-    QLineEdit* m_time;
-    QComboBox* m_drink;
-    QLineEdit* m_grams;
-    QLineEdit* m_strength;
-    QLineEdit* m_duration;
+    DrinksModel* m_drinks;
+    QTableView* m_table;
+    QDataWidgetMapper* m_mapper;
     QComboBox* m_sex;
     QComboBox* m_model;
-    QLineEdit* m_height;
-    QLineEdit* m_age;
     QComboBox* m_country;
-    QComboBox* m_driver;
     QLineEdit* m_ownLimit;
     QLabel* m_notice;
-    QLineEdit* m_mass;
-    QLineEdit* m_slowest;
-    QLineEdit* m_rate;
-    QLineEdit* m_fastest;
-    QLineEdit* m_deficit;
-    QLineEdit* m_absorption;
-    QLineEdit* m_planned;
     QLabel* m_summaryLabel;
     ChartWidget* m_chart;
-    Timer* m_nowTick; // moves the "сейчас" line
+    Timer* m_nowTick;  // moves the "сейчас" line
+    Timer* m_saveTick; // keeps the evening a second after the last change
     QList<QWidget*> m_keepButtons;
     QString m_lastFolder; // where the last file was saved, offered again
     QHash<QLineEdit*, QLabel*> m_problems;
     QHash<QWidget*, QLabel*> m_captions; // shown and hidden with their fields
     QLabel* m_saveProblem; // "Вечер не сохранён: …", until a save succeeds
     std::unique_ptr<EveningStore> m_store;
-    bool m_unsaved = false;     // the last change could not be kept
+    bool m_waiting = false;     // a change not yet written
+    bool m_unsaved = false;     // the last write failed
     bool m_keptEvening = false; // opened with drinks from the kept evening
 };

@@ -11,7 +11,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(EveningRefusal)
-Q_DECLARE_METATYPE(SavedEvening)
+Q_DECLARE_METATYPE(Evening)
 
 // The forecast window's evening kept in forecast.json: what comes back, what is dropped, and
 // what happens to a file that cannot be read.
@@ -62,7 +62,7 @@ bool write(const QString& path, const QByteArray& bytes) {
 }
 
 QJsonObject validObject() {
-    SavedEvening evening;
+    Evening evening;
     evening.drinks.append({QDate(2026, 12, 8), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
     return QJsonDocument::fromJson(toJson(evening)).object();
 }
@@ -127,7 +127,7 @@ void TestEvening::fileOfTheFirstFormatReadsBackFieldForField() {
         R"(,"fastestRate":"0,2","height":"168","mass":"61,5","model":"watson")"
         R"(,"planned":"07:30","rate":"0,12","sex":"f","slowestRate":"0,09")"
         R"(,"version":1})";
-    SavedEvening expected;
+    Evening expected;
     expected.drinks = {
         {QDate(2026, 12, 8), u"21:05"_qs, u"Самогон «Дед»"_qs, u"250"_qs, u"45,5"_qs, u"15"_qs},
         {QDate(), u"23:40"_qs, u"Пиво 4%"_qs, u"500"_qs, u"4"_qs, u"0"_qs}};
@@ -144,6 +144,7 @@ void TestEvening::fileOfTheFirstFormatReadsBackFieldForField() {
     expected.model = u"watson"_qs;
     expected.country = u"US-CAL"_qs;
     expected.driverClass = u"novice"_qs;
+    expected.ownLimit = true;
     expected.customLimit = u"0,3"_qs;
     const EveningRead read = readEvening(file, Now);
     QVERIFY(!read.refusal);
@@ -152,21 +153,21 @@ void TestEvening::fileOfTheFirstFormatReadsBackFieldForField() {
 }
 
 void TestEvening::everyTypedTextComesBack() {
-    SavedEvening evening;
+    Evening evening;
     evening.drinks = {
         {QDate(2026, 12, 8), u"21:05"_qs, u"Самогон «Дед»"_qs, u"abc"_qs, u"45,5"_qs, u"15"_qs},
         {QDate(2026, 12, 7), u"9:6"_qs, u"Квас"_qs, u""_qs, u"1,2"_qs, u"ноль"_qs}};
     evening.sex = Sex::Female;
-    const QList<QString SavedEvening::*> texts{&SavedEvening::mass,    &SavedEvening::height,
-                                               &SavedEvening::age,     &SavedEvening::slowestRate,
-                                               &SavedEvening::rate,    &SavedEvening::fastestRate,
-                                               &SavedEvening::deficit, &SavedEvening::absorption,
-                                               &SavedEvening::planned, &SavedEvening::customLimit};
+    const QList<QString Evening::*> texts{
+        &Evening::mass,    &Evening::height,      &Evening::age,     &Evening::slowestRate,
+        &Evening::rate,    &Evening::fastestRate, &Evening::deficit, &Evening::absorption,
+        &Evening::planned, &Evening::customLimit};
     for (int i = 0; i < texts.size(); ++i)
         evening.*texts[i] = u"поле %1"_qs.arg(i);
     evening.model = u"all"_qs;
     evening.country = u"US-CAL"_qs;
     evening.driverClass = u"professional"_qs;
+    evening.ownLimit = true; // the custom limit is kept only when it is the choice
 
     TempProgramFolder root;
     const QString path = root.filePath(u"новая папка/forecast.json"_qs);
@@ -181,13 +182,14 @@ void TestEvening::largestEveningTheWindowAllowsComesBack() {
     // Every text at the fields' length in characters of three UTF-8 bytes each, every row
     // there: the reader must take what the writer wrote.
     const QString longest(EveningTextLimit, u'€');
-    SavedEvening evening;
+    Evening evening;
     for (int i = 0; i < EveningDrinkLimit; ++i)
         evening.drinks.append({Now.date(), longest, longest, longest, longest, longest});
     for (QString* text : {&evening.mass, &evening.height, &evening.age, &evening.slowestRate,
                           &evening.rate, &evening.fastestRate, &evening.deficit,
                           &evening.absorption, &evening.planned, &evening.customLimit})
         *text = longest;
+    evening.ownLimit = true;
     QVERIFY(toJson(evening).size() > 700 * 1000);
 
     TempProgramFolder root;
@@ -201,7 +203,7 @@ void TestEvening::largestEveningTheWindowAllowsComesBack() {
 
 void TestEvening::freshEveningHasAFixedForm() {
     // Older files must stay readable, so the names and defaults may not drift.
-    QCOMPARE(toJson(SavedEvening{}),
+    QCOMPARE(toJson(Evening{}),
              QByteArray(R"({"absorption":"0","age":"30","country":"RU","customLimit":"",)"
                         R"("deficit":"0","drinks":[],"driverClass":"general","fastestRate":"0,16",)"
                         R"("height":"175","mass":"","model":"widmark","planned":"08:00",)"
@@ -230,7 +232,7 @@ void TestEvening::drinksOlderThanTwoDaysAreDropped() {
     QFETCH(QDate, date);
     QFETCH(QString, time);
     QFETCH(bool, kept);
-    SavedEvening evening;
+    Evening evening;
     evening.mass = u"70"_qs;
     evening.drinks.append({date, time, u"Вино"_qs, u"150"_qs, u"12"_qs});
     const EveningRead read = readEvening(toJson(evening), now);
@@ -241,7 +243,7 @@ void TestEvening::drinksOlderThanTwoDaysAreDropped() {
 
 void TestEvening::drinkWithoutDateIsKeptAsOne() {
     // A row whose date is not yet typed (or not a real one) stays a row to complete.
-    SavedEvening evening;
+    Evening evening;
     evening.drinks.append({QDate(), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
     const QByteArray bytes = toJson(evening);
     QVERIFY(bytes.contains(R"("date":"")"));
@@ -309,7 +311,7 @@ void TestEvening::refusedFileIsSetAside() {
     QVERIFY(write(path + u".bad"_qs, "older"));
     QVERIFY(write(path, bytes));
     const EveningStore::Loaded loaded = EveningStore(path).load(Now);
-    QVERIFY(loaded.evening == SavedEvening{});
+    QVERIFY(loaded.evening == Evening{});
     QVERIFY2(loaded.notice.startsWith(u"Сохранённый прогноз не прочитан ("_qs),
              qPrintable(loaded.notice));
     QVERIFY2(loaded.notice.endsWith(u"; файл отложен как forecast.json.bad.2"_qs),
@@ -360,12 +362,12 @@ void TestEvening::fileThatCannotBeSetAsideIsNeverWrittenOver() {
         return renames && QFile::rename(from, to);
     });
     const EveningStore::Loaded loaded = store.load(Now);
-    QVERIFY(loaded.evening == SavedEvening{});
+    QVERIFY(loaded.evening == Evening{});
     QVERIFY(loaded.notice.startsWith(u"Сохранённый прогноз не прочитан"_qs));
     QCOMPARE(read(path), QByteArray("{}"));
 
     // The first change is not kept, and says why; the unreadable file stays as it was.
-    SavedEvening evening;
+    Evening evening;
     evening.mass = u"80"_qs;
     EveningStore::Saved saved = store.save(evening, Now);
     QVERIFY(!saved.ok);
@@ -384,7 +386,7 @@ void TestEvening::fileThatCannotBeSetAsideIsNeverWrittenOver() {
 void TestEvening::twoProgramsNeverOverwriteEachOther() {
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
-    SavedEvening first;
+    Evening first;
     first.mass = u"70"_qs;
     first.drinks.append({Now.date(), u"21:00"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
     QVERIFY(EveningStore(path).save(first, Now).ok);
@@ -394,14 +396,14 @@ void TestEvening::twoProgramsNeverOverwriteEachOther() {
     QVERIFY(a.load(Now).evening == first);
     QVERIFY(b.load(Now).evening == first);
     // B adds a drink and sets 90 kg.
-    SavedEvening theirs = first;
+    Evening theirs = first;
     theirs.drinks.append({Now.date(), u"21:30"_qs, u"Водка 40%"_qs, u"50"_qs, u"40"_qs});
     theirs.mass = u"90"_qs;
     QVERIFY(b.save(theirs, Now).ok);
     QVERIFY(b.save(theirs, Now).setAside.isEmpty()); // its own file is no stranger's
 
     // A, having seen nothing of it, changes its mass: its evening is written, B's is kept.
-    SavedEvening mine = first;
+    Evening mine = first;
     mine.mass = u"75"_qs;
     const EveningStore::Saved saved = a.save(mine, Now);
     QVERIFY(saved.ok);
@@ -410,11 +412,11 @@ void TestEvening::twoProgramsNeverOverwriteEachOther() {
     QCOMPARE(readEvening(read(path + u".other"_qs), Now).evening, theirs);
 
     // B has nothing unkept: it takes A's evening as the newer one, and then writes over it.
-    const std::optional<SavedEvening> newer = b.newer(Now);
+    const std::optional<Evening> newer = b.newer(Now);
     QVERIFY(newer);
     QCOMPARE(*newer, mine);
     QVERIFY(!b.newer(Now));
-    SavedEvening next = *newer;
+    Evening next = *newer;
     next.planned = u"09:00"_qs;
     const EveningStore::Saved again = b.save(next, Now);
     QVERIFY(again.ok);
@@ -425,25 +427,25 @@ void TestEvening::twoProgramsNeverOverwriteEachOther() {
 void TestEvening::missingFileGivesFreshWindowQuietly() {
     TempProgramFolder root;
     const EveningStore::Loaded loaded = EveningStore(root.filePath(u"forecast.json"_qs)).load(Now);
-    QVERIFY(loaded.evening == SavedEvening{});
+    QVERIFY(loaded.evening == Evening{});
     QCOMPARE(loaded.notice, QString());
     QVERIFY(QDir(root.path()).isEmpty());
 }
 
 void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
     QTest::addColumn<QString>("linkTo");
-    QTest::addColumn<SavedEvening>("evening");
+    QTest::addColumn<Evening>("evening");
     QTest::addColumn<QString>("problem");
-    SavedEvening longText;
+    Evening longText;
     longText.mass = QString(EveningTextLimit + 1, u'9');
-    SavedEvening farOff;
+    Evening farOff;
     farOff.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
-    SavedEvening control;
+    Evening control;
     control.mass = u"8"_qs + QChar(0) + u"0"_qs;
     QTest::newRow("link to a file")
-        << u"target"_qs << SavedEvening{} << u"forecast.json — символическая ссылка"_qs;
+        << u"target"_qs << Evening{} << u"forecast.json — символическая ссылка"_qs;
     QTest::newRow("link to nowhere")
-        << u"nowhere"_qs << SavedEvening{} << u"forecast.json — символическая ссылка"_qs;
+        << u"nowhere"_qs << Evening{} << u"forecast.json — символическая ссылка"_qs;
     QTest::newRow("text too long") << QString() << longText << u"текст длиннее 100 знаков"_qs;
     QTest::newRow("drink in 9999") << QString() << farOff << u"дата напитка слишком далеко"_qs;
     QTest::newRow("NUL in a text") << QString() << control << u"недопустимые знаки в тексте"_qs;
@@ -451,7 +453,7 @@ void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
 
 void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold() {
     QFETCH(QString, linkTo);
-    QFETCH(SavedEvening, evening);
+    QFETCH(Evening, evening);
     QFETCH(QString, problem);
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
@@ -490,7 +492,7 @@ void TestEvening::failedWriteSaysWhyAndKeepsTheOldFile() {
     const QString path = root.filePath(name.endsWith(u'/') ? name.chopped(1) : name);
     EveningStore store(path);
     store.load(Now);
-    const EveningStore::Saved saved = store.save(SavedEvening{}, Now);
+    const EveningStore::Saved saved = store.save(Evening{}, Now);
     QVERIFY(!saved.ok);
     QVERIFY2(saved.problem.startsWith(problem), qPrintable(saved.problem));
     QCOMPARE(read(root.filePath(u"blocked"_qs)), QByteArray("a file"));

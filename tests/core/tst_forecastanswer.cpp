@@ -1,5 +1,5 @@
 #include "forecast/bodymodel.h"
-#include "forecast/forecastform.h"
+#include "forecast/eveningcheck.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/modelchoice.h"
 #include "forecast/reportpage.h"
@@ -22,8 +22,8 @@ private slots:
 namespace {
 const QDateTime Now(QDate(2026, 12, 8), QTime(22, 0, 30));
 
-ForecastForm goodForm() {
-    ForecastForm form;
+Evening goodForm() {
+    Evening form;
     form.mass = u"80"_qs;
     form.drinks.append(
         {QDate(2026, 12, 8), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs, u"0"_qs});
@@ -32,13 +32,13 @@ ForecastForm goodForm() {
 } // namespace
 
 void TestForecastAnswer::windowSaysWhatTheEveningAllows_data() {
-    QTest::addColumn<ForecastForm>("form");
+    QTest::addColumn<Evening>("form");
     QTest::addColumn<QStringList>("expected"); // the whole answer, or how its lines begin
-    ForecastForm none = goodForm();
+    Evening none = goodForm();
     none.drinks.clear();
     none.mass.clear(); // a wrong field says nothing while there is no drink
     QTest::newRow("no drinks") << none << QStringList{forecastsummary::emptyHint()};
-    ForecastForm bad = goodForm();
+    Evening bad = goodForm();
     bad.drinks[0].grams = u"много"_qs;
     QTest::newRow("a wrong field") << bad << QStringList{forecastsummary::checkFields()};
     QTest::newRow("an evening") << goodForm()
@@ -47,9 +47,9 @@ void TestForecastAnswer::windowSaysWhatTheEveningAllows_data() {
 }
 
 void TestForecastAnswer::windowSaysWhatTheEveningAllows() {
-    QFETCH(ForecastForm, form);
+    QFETCH(Evening, form);
     QFETCH(QStringList, expected);
-    const QStringList shown = forecastsummary::shown(form, checkForecastForm(form, Now), Now);
+    const QStringList shown = forecastsummary::shown(form, checkEvening(form, Now), Now);
     if (expected.size() == 1) {
         QCOMPARE(shown, expected);
         return;
@@ -60,8 +60,8 @@ void TestForecastAnswer::windowSaysWhatTheEveningAllows() {
 }
 
 void TestForecastAnswer::reportListsTheWindowsAnswersWithoutTheWarning() {
-    const ForecastForm form = goodForm();
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const Evening form = goodForm();
+    const EveningCheck check = checkEvening(form, Now);
     QVERIFY(check.ok());
     const ReportPage page = reportPage(form, check, Now);
     QStringList shown = forecastsummary::shown(form, check, Now);
@@ -75,9 +75,9 @@ void TestForecastAnswer::reportListsTheWindowsAnswersWithoutTheWarning() {
 }
 
 void TestForecastAnswer::reportNamesEveryModelForAllModels() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.model = Forecast::AllModels.toString();
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QVERIFY(check.ok());
     const ReportPage page = reportPage(form, check, Now);
     QVERIFY(page.person.filter(u"Модель: все модели, фактор редукции r = "_qs).size() == 1);

@@ -1,7 +1,8 @@
 #include "forecast/calculatorhandover.h"
 #include "forecast/drinkcatalogue.h"
-#include "forecast/eveningform.h"
-#include "forecast/forecastform.h"
+#include "forecast/eveningfile.h"
+
+#include "forecast/eveningcheck.h"
 #include "forecast/forecastinput.h"
 
 #include "calc/numbertext.h"
@@ -25,6 +26,7 @@ private slots:
     void rowWithoutDateIsMarkedAtTheDate();
     void handOverPlacesTheDrinkHoursBeforeNow_data();
     void handOverPlacesTheDrinkHoursBeforeNow();
+    void takeOverAddsOnlyANewDrinkAndTheBodyWhenAsked();
     void handOverWidensTheBandAroundItsRate_data();
     void handOverWidensTheBandAroundItsRate();
     void oneBadFieldMeansNoForecast_data();
@@ -42,8 +44,8 @@ private slots:
 namespace {
 const QDateTime Now(QDate(2026, 12, 8), QTime(22, 0, 30));
 
-ForecastForm goodForm() {
-    ForecastForm form;
+Evening goodForm() {
+    Evening form;
     form.mass = u"80"_qs;
     form.drinks.append(
         {QDate(2026, 12, 8), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs, u"0"_qs});
@@ -131,7 +133,7 @@ void TestForecastForm::drinksFarFromNowOrApartAreMarked_data() {
 void TestForecastForm::drinksFarFromNowOrApartAreMarked() {
     QFETCH(QList<QDateTime>, starts);
     QFETCH(QStringList, problems);
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.drinks.clear();
     for (const QDateTime& start : starts)
         form.drinks.append({start.date(), start.time().toString(u"HH:mm"), u"Пиво 5%"_qs, u"500"_qs,
@@ -139,7 +141,7 @@ void TestForecastForm::drinksFarFromNowOrApartAreMarked() {
     QCOMPARE(drinkDateProblems(form.drinks, Now), problems);
     // A marked date stops the forecast, as every other marked field does, and says so at the
     // date rather than at the time.
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     const bool marked = std::any_of(problems.cbegin(), problems.cend(),
                                     [](const QString& p) { return !p.isEmpty(); });
     QCOMPARE(check.ok(), !marked);
@@ -150,9 +152,9 @@ void TestForecastForm::drinksFarFromNowOrApartAreMarked() {
 }
 
 void TestForecastForm::rowWithoutDateIsMarkedAtTheDate() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.drinks[0].date = QDate();
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QVERIFY(!check.ok());
     QCOMPARE(check.drinks[0].date, u"введите дату"_qs);
     QCOMPARE(check.badRows(), QList<int>{0});
@@ -212,6 +214,36 @@ void TestForecastForm::handOverPlacesTheDrinkHoursBeforeNow() {
     QCOMPARE(out.drink->date, hours == u"22,5"_qs ? QDate(2026, 12, 7) : QDate(2026, 12, 8));
 }
 
+void TestForecastForm::takeOverAddsOnlyANewDrinkAndTheBodyWhenAsked() {
+    CalculatorHandover handover;
+    handover.drink = goodForm().drinks[0];
+    handover.mass = u"95"_qs;
+    handover.sex = Sex::Female;
+    handover.rate = u"0,2"_qs;
+    handover.slowestRate = u"0,1"_qs;
+    handover.fastestRate = u"0,2"_qs;
+
+    Evening kept = goodForm(); // already holds that drink, and a body of its own
+    QCOMPARE(takeOver(kept, handover, false), std::nullopt);
+    QCOMPARE(kept, goodForm());
+
+    handover.drink->time = u"21:30"_qs; // another drink
+    QCOMPARE(takeOver(kept, handover, false), std::optional(1));
+    QCOMPARE(kept.drinks.size(), 2);
+    QCOMPARE(kept.mass, u"80"_qs);
+
+    Evening fresh;
+    QCOMPARE(takeOver(fresh, handover, true), std::optional(0));
+    QCOMPARE(fresh.mass, u"95"_qs);
+    QCOMPARE(fresh.sex, Sex::Female);
+    QCOMPARE(fresh.rate, u"0,2"_qs);
+    handover.mass.clear(); // what the calculator does not hold stays as it was
+    handover.rate.clear();
+    QCOMPARE(takeOver(fresh, handover, true), std::nullopt);
+    QCOMPARE(fresh.mass, u"95"_qs);
+    QCOMPARE(fresh.rate, u"0,2"_qs);
+}
+
 void TestForecastForm::handOverWidensTheBandAroundItsRate_data() {
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("slowest");
@@ -232,11 +264,11 @@ void TestForecastForm::handOverWidensTheBandAroundItsRate() {
     QTEST(out.fastestRate, "fastest");
     // Whatever is taken over passes the window's own band check.
     if (!out.rate.isEmpty()) {
-        ForecastForm form = goodForm();
+        Evening form = goodForm();
         form.slowestRate = out.slowestRate;
         form.rate = out.rate;
         form.fastestRate = out.fastestRate;
-        QVERIFY(checkForecastForm(form, Now).ok());
+        QVERIFY(checkEvening(form, Now).ok());
     }
 }
 
@@ -257,13 +289,13 @@ void TestForecastForm::oneBadFieldMeansNoForecast_data() {
 void TestForecastForm::oneBadFieldMeansNoForecast() {
     QFETCH(int, field);
     QFETCH(QString, text);
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.drinks.append(form.drinks.first()); // the bad row is the second
     DrinkEntry& row = form.drinks[1];
     QString* targets[] = {&row.time,     &row.grams,       &row.strength, &row.duration, &form.mass,
                           &form.deficit, &form.absorption, &form.planned, &form.rate};
     *targets[field] = text;
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QVERIFY(!check.ok());
     QVERIFY(!check.forecast);
     const QString problems[] = {check.drinks[1].time,
@@ -282,9 +314,9 @@ void TestForecastForm::oneBadFieldMeansNoForecast() {
 }
 
 void TestForecastForm::goodFormGivesTheForecastOfItsDrinks() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.planned.clear(); // no question asked is no problem
-    ForecastFormCheck check = checkForecastForm(form, Now);
+    EveningCheck check = checkEvening(form, Now);
     QVERIFY(check.ok());
     QVERIFY(!check.plannedTime);
     QCOMPARE(check.forecast->start(), QDateTime(QDate(2026, 12, 8), QTime(21, 0)));
@@ -294,7 +326,7 @@ void TestForecastForm::goodFormGivesTheForecastOfItsDrinks() {
     form.sex = Sex::Female;
     form.deficit = u"10"_qs;
     form.planned = u"08:00"_qs;
-    check = checkForecastForm(form, Now);
+    check = checkEvening(form, Now);
     QVERIFY(check.ok());
     QCOMPARE(check.plannedTime, QTime(8, 0));
     QVERIFY(qAbs(check.forecast->peak().level.central - 0.7217 * 0.9) < 0.0005);
@@ -333,7 +365,7 @@ void TestForecastForm::bodyFieldsCountOnlyForModelsThatUseThem_data() {
 }
 
 void TestForecastForm::bodyFieldsCountOnlyForModelsThatUseThem() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     QFETCH(QString, model);
     form.model = model;
     QFETCH(QString, mass);
@@ -342,7 +374,7 @@ void TestForecastForm::bodyFieldsCountOnlyForModelsThatUseThem() {
     form.height = height;
     QFETCH(QString, age);
     form.age = age;
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QTEST(check.model, "modelProblem");
     QTEST(check.height, "heightProblem");
     QTEST(check.age, "ageProblem");
@@ -368,12 +400,12 @@ void TestForecastForm::formForecastFollowsTheChosenModel_data() {
 }
 
 void TestForecastForm::formForecastFollowsTheChosenModel() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     QFETCH(QString, model);
     form.model = model;
     form.height = u"180"_qs;
     form.age = u"40"_qs;
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QVERIFY(check.ok());
     QCOMPARE(check.forecast->model(), model);
     QFETCH(double, lowest);
@@ -411,7 +443,7 @@ void TestForecastForm::limitFollowsCountryDriverAndOwnFigure_data() {
 }
 
 void TestForecastForm::limitFollowsCountryDriverAndOwnFigure() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     QFETCH(QString, country);
     QFETCH(QString, driver);
     QFETCH(bool, own);
@@ -421,7 +453,7 @@ void TestForecastForm::limitFollowsCountryDriverAndOwnFigure() {
     form.driverClass = driver;
     form.ownLimit = own;
     form.customLimit = figure;
-    const ForecastFormCheck check = checkForecastForm(form, Now);
+    const EveningCheck check = checkEvening(form, Now);
     QTEST(check.limit.country, "title");
     QCOMPARE(check.ok(), limit >= 0);
     QCOMPARE(check.customLimit.isEmpty(), limit >= 0);
@@ -430,7 +462,7 @@ void TestForecastForm::limitFollowsCountryDriverAndOwnFigure() {
 }
 
 void TestForecastForm::formSurvivesTheSavedEvening() {
-    ForecastForm form = goodForm();
+    Evening form = goodForm();
     form.drinks.append(
         {QDate(2026, 12, 8), u"7:5"_qs, u"свой"_qs, u"abc"_qs, u"13,5"_qs, u"15"_qs});
     form.sex = Sex::Female;
@@ -439,20 +471,24 @@ void TestForecastForm::formSurvivesTheSavedEvening() {
     form.country = u"GB-SCT"_qs;
     form.driverClass = u"novice"_qs;
     const QDateTime now(QDate(2026, 12, 8), QTime(23, 0));
-    const auto again = [&](const ForecastForm& f) {
-        const EveningRead read = readEvening(toJson(savedEvening(f)), now);
-        return savedEvening(formOf(read.evening));
+    const auto again = [&](const Evening& f) {
+        const EveningRead read = readEvening(toJson(f), now);
+        return read.evening;
     };
-    QCOMPARE(again(form), savedEvening(form));
-    QCOMPARE(formOf(savedEvening(form)).drinks.size(), 2);
+    QCOMPARE(again(form), form);
+    QCOMPARE(again(form).drinks.size(), 2);
 
-    // An own limit is kept by its figure; without one the country's limit comes back.
+    // An own limit is kept by its figure; without one the country's limit comes back, and a
+    // figure typed but not chosen is not kept.
     form.ownLimit = true;
     form.customLimit = u"0,2"_qs;
-    QVERIFY(formOf(savedEvening(form)).ownLimit);
+    QCOMPARE(again(form), form);
     form.customLimit.clear();
-    QVERIFY(!formOf(savedEvening(form)).ownLimit);
-    QCOMPARE(formOf(savedEvening(form)).country, u"GB-SCT"_qs);
+    QVERIFY(!again(form).ownLimit);
+    QCOMPARE(again(form).country, u"GB-SCT"_qs);
+    form.ownLimit = false;
+    form.customLimit = u"0,3"_qs;
+    QCOMPARE(again(form).customLimit, QString());
 }
 
 QTEST_GUILESS_MAIN(TestForecastForm)

@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 class TestForecastWindow : public QObject {
@@ -48,6 +48,7 @@ private slots:
     void anotherProgramsEveningIsShownWhenNothingIsUnkept();
     void anotherProgramsEveningIsKeptAsideNotOverwritten();
     void failedSaveIsSaidUntilOneSucceeds();
+    void typingIsKeptOnceASecondAfterTheLastKey();
 
 private:
     ForecastWindow* forecast() const {
@@ -66,10 +67,17 @@ private:
         return w;
     }
     QString summary() const { return f<QLabel>("Summary")->text(); }
+    int rows() const { return f<QTableView>("Drinks")->model()->rowCount(); }
+    QString cell(int row, int column) const {
+        const QAbstractItemModel* m = f<QTableView>("Drinks")->model();
+        return m->index(row, column).data().toString();
+    }
     ChartWidget* chart() const { return f<ChartWidget>("Chart"); }
     QString problem(const char* field) const {
         return f<QLabel>((QByteArray(field) + "Problem").constData())->text();
     }
+    // The evening is written a second after the last change.
+    void settle() { t->clock.advance(1000); }
     void openCalculator() { TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs)); }
     void openForecast() { TestApplication::click(calc("ForecastLink")); }
     // The calculator's worked example, 100 g of vodka an hour ago for 80 kg.
@@ -140,8 +148,7 @@ void TestForecastWindow::linkOpensTheWindowPrefilledAtTheCalculatorsLevel() {
     QVERIFY(t->window(u"Form3"_qs)->isVisible()); // the calculator stays as it is
     QVERIFY(w->width() >= 900 && w->height() >= 620);
 
-    auto* table = f<QTableWidget>("Drinks");
-    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(rows(), 1);
     QCOMPARE(f<QLineEdit>("DrinkTime")->text(), u"21:00"_qs);
     QCOMPARE(f<QLineEdit>("DrinkGrams")->text(), u"100"_qs);
     QCOMPARE(f<QLineEdit>("DrinkStrength")->text(), u"40"_qs);
@@ -169,11 +176,11 @@ void TestForecastWindow::secondOpeningKeepsWhatWasTyped() {
     calc<QLineEdit>("Text1")->setText(u"50"_qs);
     openForecast();
     QVERIFY(forecast()->isVisible());
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+    QCOMPARE(rows(), 2);
     QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"95"_qs);
     // The same drink again adds nothing.
     openForecast();
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+    QCOMPARE(rows(), 2);
 }
 
 void TestForecastWindow::editingARowUpdatesChartAndSummary() {
@@ -185,7 +192,7 @@ void TestForecastWindow::editingARowUpdatesChartAndSummary() {
     QVERIFY(summary() != before);
     QVERIFY(summary().contains(u"Пик: 1,17 ‰ в 21:00"_qs));
     QVERIFY(chart()->lastTime() > end);
-    QCOMPARE(f<QTableWidget>("Drinks")->item(0, 3)->text(), u"200"_qs);
+    QCOMPARE(cell(0, 3), u"200"_qs);
 
     // A women's body holds less water: the same drink peaks higher.
     f<QComboBox>("Sex")->setCurrentIndex(1);
@@ -267,7 +274,7 @@ void TestForecastWindow::keyboardAloneAddsATypedDrink() {
     calc<QLineEdit>("Text2")->setText(u"80"_qs);
     openForecast();
     ForecastWindow* w = forecast();
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QCOMPARE(rows(), 0);
     QVERIFY(summary().contains(u"Insert"_qs));
 
     // The window gets the keys, as the window system gives them to a window that opens.
@@ -275,7 +282,7 @@ void TestForecastWindow::keyboardAloneAddsATypedDrink() {
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::activeWindow(), w);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Insert);
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+    QCOMPARE(rows(), 1);
     QWidget* time = f("DrinkTime");
     QCOMPARE(QApplication::focusWidget(), time);
     QTest::keyClicks(time, u"20:00"_qs);
@@ -290,19 +297,19 @@ void TestForecastWindow::keyboardAloneAddsATypedDrink() {
     // Delete in the list removes the drink; in a field it deletes characters.
     f("Drinks")->setFocus();
     QTest::keyClick(f("Drinks"), Qt::Key_Delete);
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QCOMPARE(rows(), 0);
 }
 
 void TestForecastWindow::removingTheLastDrinkLeavesAnEmptyChartWithAHint() {
     workedExample();
     openForecast();
     TestApplication::click(f("RemoveDrink"));
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QCOMPARE(rows(), 0);
     QVERIFY(!chart()->hasData());
     QVERIFY(summary().contains(u"Добавьте напиток"_qs));
     QVERIFY(!f("DrinkGrams")->isEnabled());
     TestApplication::click(f("RemoveDrink")); // nothing left to remove
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QCOMPARE(rows(), 0);
 }
 
 void TestForecastWindow::massComesFromTheSavedWeightAndIsNeverWritten() {
@@ -451,10 +458,9 @@ void TestForecastWindow::eveningSurvivesReopening() {
     TestApplication::settle();
     QCOMPARE(forecast(), nullptr);
     openForecast();
-    auto* table = f<QTableWidget>("Drinks");
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(table->item(1, 1)->text(), u"21:30"_qs);
-    QCOMPARE(table->item(1, 3)->text(), u"abc"_qs);
+    QCOMPARE(rows(), 2);
+    QCOMPARE(cell(1, 1), u"21:30"_qs);
+    QCOMPARE(cell(1, 3), u"abc"_qs);
     QCOMPARE(f<QLineEdit>("Rate")->text(), u"0,15"_qs);
     QCOMPARE(f<QComboBox>("Country")->currentData().toString(), u"FI"_qs);
     QVERIFY(f("Notice")->isHidden());
@@ -475,7 +481,7 @@ void TestForecastWindow::unreadableEveningIsSetAsideWithANotice() {
     QVERIFY(bad.open(QIODevice::ReadOnly));
     QCOMPARE(bad.readAll(), QByteArray("{\"version\": 1, \"drinks\": "));
     // It starts from the calculator, and keeps the new evening in a new file.
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+    QCOMPARE(rows(), 1);
     QVERIFY(QFile::exists(file));
     QVERIFY(t->dialogs.shown.isEmpty());
 }
@@ -524,23 +530,25 @@ void TestForecastWindow::impossibleOrFarOffDateIsMarkedAtOnce() {
         typeDate(impossible);
         QCOMPARE(date->text(), impossible);
         QCOMPARE(problem("DrinkDate"), u"нет такой даты"_qs);
-        QCOMPARE(f<QTableWidget>("Drinks")->item(0, 6)->text(), u"проверьте"_qs);
+        QCOMPARE(cell(0, 6), u"проверьте"_qs);
         QVERIFY(!chart()->hasData());
     }
     typeDate(u"09.09.9999"_qs);
     QCOMPARE(problem("DrinkDate"), u"дальше 14 дней от сегодня"_qs);
     QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
+    settle();
     QVERIFY(f("SaveProblem")->isVisible());
     typeDate(u"09.12.2026"_qs);
     QCOMPARE(problem("DrinkDate"), QString());
     QVERIFY(chart()->hasData());
+    settle();
     QVERIFY(!f("SaveProblem")->isVisible());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestForecastWindow::keptEveningWithAFarOffDateIsSetAside() {
     const QString file = t->folder.filePath(u"forecast.json"_qs);
-    SavedEvening far;
+    Evening far;
     far.mass = u"80"_qs;
     far.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs});
     {
@@ -553,16 +561,17 @@ void TestForecastWindow::keptEveningWithAFarOffDateIsSetAside() {
     openForecast();
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(f<QLabel>("Notice")->text().contains(u"forecast.json.bad"_qs));
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 0);
+    QCOMPARE(rows(), 0);
     QVERIFY(QFile::exists(file + u".bad"_qs));
 }
 
 void TestForecastWindow::anotherProgramsEveningIsShownWhenNothingIsUnkept() {
     oneDrink(u"21:00"_qs, u"100"_qs);
+    settle();
     const QString file = t->folder.filePath(u"forecast.json"_qs);
     // Another copy of the program, on the same folder, adds a drink and sets 90 kg.
     EveningStore other(file);
-    SavedEvening theirs = other.load(t->clock.currentDateTime()).evening;
+    Evening theirs = other.load(t->clock.currentDateTime()).evening;
     QCOMPARE(theirs.drinks.size(), 1);
     theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
     theirs.mass = u"90"_qs;
@@ -570,11 +579,12 @@ void TestForecastWindow::anotherProgramsEveningIsShownWhenNothingIsUnkept() {
 
     // Coming back to this window (or the next minute) shows it; the next change builds on it.
     t->clock.advance(60 * 1000);
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 2);
+    QCOMPARE(rows(), 2);
     QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"90"_qs);
     QVERIFY(f<QLabel>("Notice")->text().contains(u"другом окне"_qs));
     f<QLineEdit>("BodyMass")->setText(u"75"_qs);
-    const SavedEvening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
+    settle();
+    const Evening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
     QCOMPARE(kept.drinks.size(), 2);
     QCOMPARE(kept.mass, u"75"_qs);
     QVERIFY(!QFile::exists(file + u".other"_qs));
@@ -582,41 +592,73 @@ void TestForecastWindow::anotherProgramsEveningIsShownWhenNothingIsUnkept() {
 
 void TestForecastWindow::anotherProgramsEveningIsKeptAsideNotOverwritten() {
     oneDrink(u"21:00"_qs, u"100"_qs);
+    settle();
     const QString file = t->folder.filePath(u"forecast.json"_qs);
     EveningStore other(file);
-    SavedEvening theirs = other.load(t->clock.currentDateTime()).evening;
+    Evening theirs = other.load(t->clock.currentDateTime()).evening;
     theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
     QVERIFY(other.save(theirs, t->clock.currentDateTime()).ok);
 
     // A change typed before this window saw theirs: both evenings are kept, and it says so.
     f<QLineEdit>("BodyMass")->setText(u"75"_qs);
+    settle();
     const QDateTime now = t->clock.currentDateTime();
     QCOMPARE(EveningStore(file).load(now).evening.drinks.size(), 1);
     QCOMPARE(EveningStore(file + u".other"_qs).load(now).evening, theirs);
     QVERIFY(f<QLabel>("Notice")->text().endsWith(u"forecast.json.other"_qs));
-    QCOMPARE(f<QTableWidget>("Drinks")->rowCount(), 1);
+    QCOMPARE(rows(), 1);
 }
 
 void TestForecastWindow::failedSaveIsSaidUntilOneSucceeds() {
     oneDrink(u"21:00"_qs, u"100"_qs);
+    settle();
     const QString file = t->folder.filePath(u"forecast.json"_qs);
     QVERIFY(QFile::remove(file));
     QVERIFY(QDir().mkpath(file + u"/inside"_qs));
     f<QLineEdit>("BodyMass")->setText(u"81"_qs);
+    settle();
     QVERIFY(f("SaveProblem")->isVisible());
     QCOMPARE(f<QLabel>("SaveProblem")->text(),
              u"Вечер не сохранён: на месте файла forecast.json папка"_qs);
     f<QLineEdit>("DrinkGrams")->setText(u"150"_qs);
+    settle();
     QVERIFY(f("SaveProblem")->isVisible());
     QVERIFY(t->dialogs.shown.isEmpty()); // said in the window, not in a box at every key
 
     // The next change after the way is free keeps everything typed meanwhile.
     QVERIFY(QDir(file).removeRecursively());
     f<QLineEdit>("BodyMass")->setText(u"82"_qs);
+    settle();
     QVERIFY(!f("SaveProblem")->isVisible());
-    const SavedEvening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
+    const Evening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
     QCOMPARE(kept.mass, u"82"_qs);
     QCOMPARE(kept.drinks.value(0).grams, u"150"_qs);
+}
+
+void TestForecastWindow::typingIsKeptOnceASecondAfterTheLastKey() {
+    oneDrink(u"21:00"_qs, u"100"_qs);
+    settle();
+    const QString file = t->folder.filePath(u"forecast.json"_qs);
+    QLineEdit* mass = f<QLineEdit>("BodyMass");
+    mass->clear();
+    settle();
+    // Ten keys a tenth of a second apart: the file never holds a part of what is typed.
+    const QString typed = u"1234567,89"_qs;
+    for (QChar key : typed) {
+        QTest::keyClicks(mass, QString(key));
+        t->clock.advance(100);
+        QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, QString());
+    }
+    QCOMPARE(mass->text(), typed);
+    t->clock.advance(800); // 900 ms after the last key
+    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, QString());
+    t->clock.advance(200);
+    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, typed);
+
+    // Closing the window writes what waits at once.
+    QTest::keyClicks(mass, u"1"_qs);
+    forecast()->close();
+    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, typed + u'1');
 }
 
 QTEST_MAIN(TestForecastWindow)

@@ -2,6 +2,7 @@
 
 #include "checked.h"
 #include "drink.h"
+#include "evening.h"
 #include "forecast.h"
 #include "forecastparams.h"
 #include "limitentry.h"
@@ -12,24 +13,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QTime>
 
 #include <optional>
 
-// The forecast window's fields as typed, read and checked in one place. The window shows the
-// problems beside their fields; a forecast exists only when nothing is wrong, so no answer is
-// ever computed from a half-read form.
-struct DrinkEntry {
-    QDate date;
-    QString time; // ЧЧ:ММ
-    QString drink;
-    QString grams;
-    QString strength;
-    QString duration = QStringLiteral("0");
-
-    friend bool operator==(const DrinkEntry&, const DrinkEntry&) = default;
-};
-
+// Reading and checking the evening as typed. The window shows the problems beside their
+// fields; a forecast exists only when nothing is wrong, so no answer is ever computed from a
+// half-read evening.
 struct DrinkEntryCheck {
     std::optional<Drink> drink;
     QString date, time, grams, strength, duration; // the problems, empty where the field is right
@@ -52,29 +43,7 @@ inline constexpr int EveningSpanDays = Forecast::MaxSpanDays;
 // valid) or too long after the first drink. Empty where the date is right or missing.
 QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& now);
 
-struct ForecastForm {
-    QList<DrinkEntry> drinks;
-    Sex sex = Sex::Male;
-    QString mass;
-    QString model = QStringLiteral("widmark"); // a body model's key, or Forecast::AllModels
-    QString height = QStringLiteral("175");    // centimetres; read only for models that use it
-    QString age = QStringLiteral("30");        // years; read only for models that use it
-    QString slowestRate = QStringLiteral("0,1");
-    QString rate = QStringLiteral("0,13");
-    QString fastestRate = QStringLiteral("0,16");
-    QString deficit = QStringLiteral("0");    // percent
-    QString absorption = QStringLiteral("0"); // minutes
-    QString planned = QStringLiteral("08:00");
-    // Whose limit: a country of the table and the driver's class, or the user's own figure.
-    QString country = QStringLiteral("RU");
-    QString driverClass = QStringLiteral("general"); // "general", "novice", "professional"
-    bool ownLimit = false;
-    QString customLimit; // g/l, read when ownLimit
-
-    friend bool operator==(const ForecastForm&, const ForecastForm&) = default;
-};
-
-struct ForecastFormCheck {
+struct EveningCheck {
     QList<DrinkEntryCheck> drinks;
     QString mass, slowestRate, rate, fastestRate, deficit, absorption, planned; // problems
     QString model, height, age;                                                 // problems
@@ -89,7 +58,11 @@ struct ForecastFormCheck {
 };
 
 // `now` bounds the drinks' dates; an invalid one leaves only the span between them.
-ForecastFormCheck checkForecastForm(const ForecastForm& form, const QDateTime& now);
+EveningCheck checkEvening(const Evening& form, const QDateTime& now);
 
-// The driver classes as the form and the saved evening name them.
+// The driver classes as the evening names them: "general", "novice", "professional".
 DriverClass driverClassOf(const QString& name);
+bool isDriverClass(QStringView id);
+
+// "RU", or a country with its region: "US-CAL".
+bool isCountryId(QStringView id);

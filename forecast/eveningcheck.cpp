@@ -1,4 +1,4 @@
-#include "forecastform.h"
+#include "eveningcheck.h"
 
 #include "forecastinput.h"
 #include "limittable.h"
@@ -58,7 +58,7 @@ QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& 
     return problems;
 }
 
-QList<int> ForecastFormCheck::badRows() const {
+QList<int> EveningCheck::badRows() const {
     QList<int> rows;
     for (int i = 0; i < drinks.size(); ++i)
         if (!drinks[i].ok())
@@ -66,8 +66,8 @@ QList<int> ForecastFormCheck::badRows() const {
     return rows;
 }
 
-ForecastFormCheck checkForecastForm(const ForecastForm& form, const QDateTime& now) {
-    ForecastFormCheck out;
+EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
+    EveningCheck out;
     QList<Drink> drinks;
     const QStringList dates = drinkDateProblems(form.drinks, now);
     for (qsizetype i = 0; i < form.drinks.size(); ++i) {
@@ -159,4 +159,21 @@ DriverClass driverClassOf(const QString& name) {
     if (name == QStringLiteral("professional"))
         return DriverClass::Professional;
     return DriverClass::General;
+}
+
+bool isDriverClass(QStringView id) {
+    return id == u"general" || id == u"novice" || id == u"professional";
+}
+
+namespace {
+bool isCapitals(QStringView text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
+} // namespace
+
+bool isCountryId(QStringView id) {
+    if (id.size() == 2)
+        return isCapitals(id);
+    return id.size() == 6 && isCapitals(id.left(2)) && id[2] == u'-' && isCapitals(id.sliced(3));
 }
