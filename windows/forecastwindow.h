@@ -4,6 +4,7 @@
 #include "forecast/eveningcheck.h"
 #include "forecast/eveningstore.h"
 #include "forecast/reportpage.h"
+#include "windows/forecastlayout.h"
 
 #include <QWidget>
 
@@ -40,12 +41,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QWidget* buildDrinks();
-    QWidget* buildPerson();
-    QWidget* buildLimit();
-    QWidget* buildAnswers();
-    QLineEdit* field(QWidget* parent, const QString& name, const QString& spoken);
-    QLabel* problemLabel(QWidget* parent, QLineEdit* field);
     void bindFields();
 
     void addRow();
@@ -80,23 +75,12 @@ private:
     QStringList m_summary;
     bool m_built = false;
 
+    ForecastControls m_ui;
     DrinksModel* m_drinks;
-    QTableView* m_table;
     QDataWidgetMapper* m_mapper;
-    QComboBox* m_sex;
-    QComboBox* m_model;
-    QComboBox* m_country;
-    QLineEdit* m_ownLimit;
-    QLabel* m_notice;
-    QLabel* m_summaryLabel;
-    ChartWidget* m_chart;
-    Timer* m_nowTick;  // moves the "сейчас" line
-    Timer* m_saveTick; // keeps the evening a second after the last change
-    QList<QWidget*> m_keepButtons;
+    Timer* m_nowTick;     // moves the "сейчас" line
+    Timer* m_saveTick;    // keeps the evening a second after the last change
     QString m_lastFolder; // where the last file was saved, offered again
-    QHash<QLineEdit*, QLabel*> m_problems;
-    QHash<QWidget*, QLabel*> m_captions; // shown and hidden with their fields
-    QLabel* m_saveProblem; // "Вечер не сохранён: …", until a save succeeds
     std::unique_ptr<EveningStore> m_store;
     bool m_waiting = false;     // a change not yet written
     bool m_unsaved = false;     // the last write failed

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "forecast/drinksmodel.h"
+
+#include <QHash>
+#include <QList>
+
+#include <array>
+
+class ChartWidget;
+class QAbstractItemModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QWidget;
+
+// The forecast window's controls as laid out: names, captions, spoken names and the problem
+// label beside each typed field. The window binds them to its evening.
+struct ForecastControls {
+    QLabel* notice = nullptr;      // what happened to the kept evening
+    QLabel* saveProblem = nullptr; // "Вечер не сохранён: …"
+    QTableView* table = nullptr;
+    QPushButton* add = nullptr;
+    QPushButton* remove = nullptr;
+    // The selected drink's editors, by the drinks model's column: line edits, and a combo box
+    // for the name.
+    std::array<QWidget*, DrinksModel::StateColumn> drinkEditors{};
+    QComboBox* sex = nullptr;
+    QComboBox* country = nullptr; // the countries, then "свой предел"
+    QLineEdit* ownLimit = nullptr;
+    QPushButton* help = nullptr;
+    ChartWidget* chart = nullptr;
+    QLabel* summary = nullptr;
+    QList<QPushButton*> keep; // the report, printing, the chart, the data
+    QHash<QLineEdit*, QLabel*> problems;
+    QHash<QWidget*, QLabel*> captions; // shown and hidden with their fields
+};
+
+// The table shows `drinks`, a DrinksModel.
+ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks);
