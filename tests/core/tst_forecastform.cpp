@@ -8,6 +8,8 @@
 #include "calc/numbertext.h"
 #include "table/drinklist.h"
 
+#include "sampleevening.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -42,14 +44,9 @@ private slots:
 };
 
 namespace {
-const QDateTime Now(QDate(2026, 12, 8), QTime(22, 0, 30));
-
+const QDateTime Now = sample::Now;
 Evening goodForm() {
-    Evening form;
-    form.mass = u"80"_qs;
-    form.drinks.append(
-        {QDate(2026, 12, 8), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs, u"0"_qs});
-    return form;
+    return sample::evening();
 }
 } // namespace
 
