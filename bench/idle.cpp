@@ -3,6 +3,9 @@
 //   bare               a bare Qt window, the baseline
 //   bare-ticking       a bare Qt window woken by a 100 ms timer that does nothing: the floor
 //                      for anything that animates at the still life's pace
+//   bare-swapping      a bare Qt window that swaps two of the still life's frames every 100 ms
+//                      where the main window shows them, repainting only where they differ:
+//                      the still life's own work and nothing else
 //   main               the program at rest: the main window and its endless still life
 //   behind-calculator  the calculator open, the main window hidden (its still life goes on)
 // Prints "mode cpu wall" in seconds; given the X server's pid it appends the server's CPU
@@ -14,6 +17,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -61,6 +68,47 @@ double cpuSecondsOf(long pid) {
     }
     return total;
 }
+
+// The smallest rectangle holding every pixel where two pictures of one size differ.
+QRect differingPixels(const QImage& a, const QImage& b) {
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+// Two pictures shown in turn, one swap per 100 ms, each repainting the rectangle where the two
+// differ, measured once; a paint draws the shown picture within what it is asked to paint.
+class SwappingPicture : public QWidget {
+public:
+    SwappingPicture(const QPixmap& first, const QPixmap& second, QWidget* parent)
+        : QWidget(parent)
+        , m_pictures{first, second}
+        , m_changed(differingPixels(first.toImage(), second.toImage())) {
+        resize(first.size());
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_shown = 1 - m_shown;
+            update(m_changed);
+        });
+        m_timer.start(100);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.drawPixmap(event->rect(), m_pictures[m_shown], event->rect());
+    }
+
+private:
+    QPixmap m_pictures[2];
+    QRect m_changed;
+    int m_shown = 0;
+    QTimer m_timer;
+};
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,6 +131,19 @@ int main(int argc, char* argv[]) {
         if (mode == QStringLiteral("bare-ticking")) {
             QObject::connect(&ticking, &QTimer::timeout, [] {});
             ticking.start(100);
+        } else if (mode == QStringLiteral("bare-swapping")) {
+            // Two frames of the main window's still life, 240 × 187, from the program's own
+            // resources, placed where the main window shows them.
+            Q_INIT_RESOURCE(stilllife);
+            const QPixmap first(QStringLiteral(":/bitmaps/300.bmp"));
+            const QPixmap second(QStringLiteral(":/bitmaps/301.bmp"));
+            if (first.isNull() || second.isNull() || first.size() != second.size()) {
+                std::fprintf(stderr, "promille_idle_bench: no still-life frames\n");
+                return 1;
+            }
+            auto* picture = new SwappingPicture(first, second, bare.get());
+            picture->move(264, 168);
+            picture->show();
         }
     } else {
         app = std::make_unique<Application>(services.services());

@@ -1,11 +1,11 @@
 // The periodic table of drinks: one JPEG drawn from the same cell list that places the window's
 // click areas, so every area lies on its drawn cell, and the pointing hand shown over the cells.
 #include "generator.h"
+#include "periodicdrawing.h"
 #include "table/periodiccells.h"
 #include "table/periodiclayout.h"
 #include "table/periodicsidecell.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLinearGradient>
@@ -18,73 +18,17 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
+using namespace periodicdrawing;
 
 namespace {
 
 constexpr int CellCount = 16; // cells in each of the snack and remedy rows
 
-const QString& serifFamily() {
-    static const QString family = u"DejaVu Serif"_s;
-    return family;
-}
-// Small print is condensed, so five-digit numbers fit beside a two-letter symbol.
-const QString& sansFamily() {
-    static const QString family = u"DejaVu Sans Condensed"_s;
-    return family;
-}
-
 const QColor paper(253, 249, 236);
-const QColor cellFill(255, 255, 252);
-const QColor inkBlue(20, 34, 140);
-const QColor outlineInk(40, 28, 20);
 
 // A fresh stream per message: it is flushed when the statement ends, before any later output.
 QTextStream err() {
     return QTextStream(stderr);
-}
-
-// The fonts are part of the picture: another family would move every letter.
-bool fontsPresent() {
-    const struct {
-        const QString& family;
-        QStringList styles;
-    } needed[] = {
-        {serifFamily(), {u"Bold"_s, u"Bold Italic"_s}},
-        {sansFamily(), {u"Book"_s, u"Bold"_s}},
-    };
-    bool ok = true;
-    for (const auto& n : needed) {
-        if (!QFontDatabase::hasFamily(n.family)) {
-            err() << "periodictable: font family \"" << n.family << "\" is not installed\n";
-            ok = false;
-            continue;
-        }
-        const QStringList styles = QFontDatabase::styles(n.family);
-        for (const QString& style : n.styles) {
-            if (!styles.contains(style)) {
-                err() << "periodictable: font \"" << n.family << ' ' << style
-                      << "\" is not installed\n";
-                ok = false;
-            }
-        }
-    }
-    return ok;
-}
-
-QFont font(const QString& family, int pixels, bool bold, bool italic = false) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
-// The largest size up to `pixels` at which `text` is at most `width` wide.
-QFont fitted(QFont f, const QString& text, int width) {
-    while (f.pixelSize() > 6 && QFontMetrics(f).horizontalAdvance(text) > width)
-        f.setPixelSize(f.pixelSize() - 1);
-    return f;
 }
 
 QRect toPixels(const QRect& twips) {
@@ -190,111 +134,6 @@ std::optional<SideRows> sideRowsFrom(const Grid& grid, const PeriodicCell& click
         return std::nullopt;
     }
     return s;
-}
-
-QColor symbolColour(const QString& symbol) {
-    const QColor red(228, 30, 30);
-    const QColor yellow(255, 214, 0);
-    const QColor cyan(0, 204, 230);
-    const QColor magenta(222, 30, 190);
-    const QColor green(30, 176, 40);
-    const QColor orange(255, 136, 0);
-    // Spirits red, brandies orange, wines magenta, liqueurs and mixes green, weak drinks
-    // yellow, whatever is not meant to be drunk cyan; snacks and remedies as they look.
-    const struct {
-        QColor colour;
-        const char16_t* symbols;
-    } groups[] = {
-        {red, u" V W Go Z P Sn Pr S Ts Dn Cu Ra Ch Ga Ik Kt Pm Ry Ti "},
-        {orange, u" B K Ka Rm Te At Pi Cl Md Sc D Pn Bz Gb Hb Kv Ks Bl Cf "},
-        {magenta, u" Sh Pt Bu Kn Mn Ve Kb Mu Bm Tc Bd Ca Al Mr He Pl Rk Ug Sp "},
-        {green, u" Li Na Gr Pu Kr Cm Er Tb Ov Zl Og Kp Rs Ta Ok "},
-        {yellow, u" El Si Br Bt Kl Fu H Sl Ol Sr Lm Ar Hs "},
-        {cyan, u" Du O L U Hl Sd Kf As Mv Dh "},
-    };
-    const QString key = u' ' + symbol + u' ';
-    for (const auto& g : groups) {
-        if (QStringView(g.symbols).contains(key))
-            return g.colour;
-    }
-    return {};
-}
-
-void drawBorder(QPainter& p, const QRect& box, const QColor& colour) {
-    p.fillRect(QRect(box.left(), box.top(), box.width(), 1), colour);
-    p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), colour);
-    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), colour);
-    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), colour);
-}
-
-// Letters filled in colour over a dark outline, so yellow and cyan read on white paper.
-void drawOutlined(QPainter& p, const QPointF& baseline, const QFont& f, const QString& text,
-                  const QColor& fill, qreal outline) {
-    QPainterPath path;
-    path.addText(baseline, f, text);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.strokePath(path, QPen(outlineInk, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(path, fill);
-    p.setRenderHint(QPainter::Antialiasing, false);
-}
-
-void drawText(QPainter& p, const QRect& box, int flags, const QFont& f, const QString& text,
-              const QColor& colour) {
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(f);
-    p.setPen(colour);
-    p.drawText(box, flags, text);
-}
-
-struct CellStyle {
-    int symbolPixels;
-    int smallPixels;
-    int padding;
-    qreal outline;
-};
-
-constexpr CellStyle gridStyle{30, 11, 5, 1.8};
-constexpr CellStyle sideStyle{21, 10, 3, 1.2};
-
-// One cell: the symbol large at the top left, the two numbers stacked at the top right, the
-// name centred along the bottom; any of the texts may be empty.
-void drawCell(QPainter& p, const QRect& box, const CellStyle& style, const QString& symbol,
-              const QString& upper, const QString& lower, const QString& name) {
-    const QColor colour = symbolColour(symbol);
-    p.fillRect(box.adjusted(1, 1, -1, -1), cellFill);
-    drawBorder(p, box, inkBlue);
-
-    const QRect inner = box.adjusted(1 + style.padding, 1 + style.padding / 2, -1 - style.padding,
-                                     -1 - style.padding / 2);
-    // In a narrow cell the symbol gives way first, by up to a sixth, so the numbers stay
-    // legible; only then do the numbers shrink.
-    QFont numbers = font(sansFamily(), style.smallPixels, false);
-    const QFontMetrics nm(numbers);
-    const int numbersNeed = std::max(nm.horizontalAdvance(upper), nm.horizontalAdvance(lower));
-    QFont symbolFont = font(serifFamily(), style.symbolPixels, true);
-    while (symbolFont.pixelSize() > style.symbolPixels * 5 / 6 &&
-           QFontMetrics(symbolFont).horizontalAdvance(symbol) + style.padding + numbersNeed >
-               inner.width())
-        symbolFont.setPixelSize(symbolFont.pixelSize() - 1);
-    const QFontMetrics sm(symbolFont);
-    const int symbolWidth = sm.horizontalAdvance(symbol);
-    drawOutlined(p, QPointF(inner.left(), inner.top() + sm.capHeight() + 2), symbolFont, symbol,
-                 colour, style.outline);
-
-    const int numbersLeft = inner.left() + symbolWidth + style.padding;
-    const int numbersWidth = inner.right() + 1 - numbersLeft;
-    numbers = fitted(fitted(numbers, upper, numbersWidth), lower, numbersWidth);
-    const int line = QFontMetrics(numbers).height();
-    const QRect upperBox(numbersLeft, inner.top(), numbersWidth, line);
-    drawText(p, upperBox, Qt::AlignRight | Qt::AlignTop, numbers, upper, inkBlue);
-    drawText(p, upperBox.translated(0, line), Qt::AlignRight | Qt::AlignTop, numbers, lower,
-             inkBlue);
-
-    const QFont nameFont = fitted(font(sansFamily(), style.smallPixels, false), name,
-                                  box.width() - 2 - 2 * style.padding / 2);
-    const QRect nameBox(box.left() + 1, inner.top(), box.width() - 2,
-                        inner.bottom() + 1 - inner.top());
-    drawText(p, nameBox, Qt::AlignHCenter | Qt::AlignBottom, nameFont, name, Qt::black);
 }
 
 void drawTitle(QPainter& p, const QRect& area) {

@@ -1,28 +1,20 @@
 #include "stilllifepainter.h"
+#include "stilllifeshapes.h"
+#include "svgsyntax.h"
 
 #include <QBrush>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
-#include <QPolygonF>
 #include <QRadialGradient>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
+
+using namespace stilllifeshapes;
 
 namespace {
-
-// Design-space landmarks shared by the objects.
-constexpr qreal tableTop = 150;
-constexpr qreal standLine = 162; // where the objects stand
-constexpr qreal bottleX = 82;
-constexpr qreal glassX = 146;
-constexpr qreal onionX = 199;
-constexpr qreal glassRim = 121;
-constexpr qreal glassTopHalf = 17;
-constexpr qreal glassFootHalf = 12.5;
 
 // Pale pictures are the vivid drawing faded toward this paper colour.
 const QColor paper(250, 247, 238);
@@ -31,188 +23,6 @@ QColor mix(const QColor& a, const QColor& b, qreal t) {
     auto channel = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()), a.alpha());
-}
-
-QPainterPath polygonPath(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(points));
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath linePath(QPointF from, QPointF to) {
-    QPainterPath path;
-    path.moveTo(from);
-    path.lineTo(to);
-    return path;
-}
-
-QPainterPath ellipsePath(QPointF centre, qreal rx, qreal ry) {
-    QPainterPath path;
-    path.addEllipse(centre, rx, ry);
-    return path;
-}
-
-QPainterPath rectPath(const QRectF& rect) {
-    QPainterPath path;
-    path.addRect(rect);
-    return path;
-}
-
-// The five letters of the bottle's label as strokes in a 4 × 6 cell (y down, baseline at 6),
-// so the lettering does not depend on the fonts of the machine that draws it.
-QPainterPath letter(QChar c) {
-    QPainterPath p;
-    auto line = [&p](std::initializer_list<QPointF> points) {
-        auto it = points.begin();
-        p.moveTo(*it);
-        for (++it; it != points.end(); ++it)
-            p.lineTo(*it);
-    };
-    switch (c.unicode()) {
-    case u'В':
-        line({{0, 6}, {0, 0}, {2.4, 0}, {3.3, 0.8}, {3.3, 2.1}, {2.5, 2.9}, {0, 2.9}});
-        line({{2.5, 2.9}, {3.6, 3.7}, {3.6, 5.2}, {2.7, 6}, {0, 6}});
-        break;
-    case u'О':
-        p.addEllipse(QRectF(0, 0, 3.8, 6));
-        break;
-    case u'Д':
-        line({{-0.3, 7.2}, {-0.3, 6}, {4.3, 6}, {4.3, 7.2}});
-        line({{0.4, 6}, {1.3, 0}, {3.6, 0}, {3.6, 6}});
-        break;
-    case u'К':
-        line({{0, 0}, {0, 6}});
-        line({{3.6, 0}, {0.2, 3.2}});
-        line({{1.3, 2.2}, {3.8, 6}});
-        break;
-    case u'А':
-        line({{0, 6}, {1.9, 0}, {3.8, 6}});
-        line({{0.7, 4}, {3.1, 4}});
-        break;
-    default:
-        break;
-    }
-    return p;
-}
-
-// `text` in stroke letters, its cells `height` high, centred on `centre`.
-QPainterPath lettering(const QString& text, QPointF centre, qreal height) {
-    const qreal cell = 4;
-    const qreal gap = 1.6;
-    const qreal width = text.size() * cell + (text.size() - 1) * gap;
-    QPainterPath path;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        path.addPath(letter(text.at(i)).translated(i * (cell + gap), 0));
-    QTransform t;
-    const qreal s = height / 6;
-    t.translate(centre.x() - width * s / 2, centre.y() - 3 * s);
-    t.scale(s, s);
-    return t.map(path);
-}
-
-// A four-pointed star, the glint of light on glass.
-QPainterPath sparkle(QPointF c, qreal arm) {
-    const qreal w = arm * 0.22;
-    return polygonPath({{c.x(), c.y() - arm},
-                        {c.x() + w, c.y() - w},
-                        {c.x() + arm, c.y()},
-                        {c.x() + w, c.y() + w},
-                        {c.x(), c.y() + arm},
-                        {c.x() - w, c.y() + w},
-                        {c.x() - arm, c.y()},
-                        {c.x() - w, c.y() - w}});
-}
-
-// A sprout leaf: a narrow blade from `base` to `tip`, bowed sideways by `bend`.
-QPainterPath leaf(QPointF base, QPointF tip, qreal halfWidth, qreal bend) {
-    const QPointF mid = (base + tip) / 2 + QPointF(bend, 0);
-    QPainterPath p;
-    p.moveTo(base - QPointF(halfWidth, 0));
-    p.quadTo(mid - QPointF(halfWidth, 0), tip);
-    p.quadTo(mid + QPointF(halfWidth, 0), base + QPointF(halfWidth, 0));
-    p.closeSubpath();
-    return p;
-}
-
-QPainterPath bottleOutline() {
-    const qreal x = bottleX;
-    const qreal neck = 7.5;
-    const qreal body = 26;
-    QPainterPath p;
-    p.moveTo(x - neck, 36);
-    p.lineTo(x - neck, 62);
-    p.cubicTo(x - neck, 80, x - body, 78, x - body, 98);
-    p.lineTo(x - body, standLine - 5);
-    p.quadTo(x - body, standLine, x - body + 5, standLine);
-    p.lineTo(x + body - 5, standLine);
-    p.quadTo(x + body, standLine, x + body, standLine - 5);
-    p.lineTo(x + body, 98);
-    p.cubicTo(x + body, 78, x + neck, 80, x + neck, 62);
-    p.lineTo(x + neck, 36);
-    p.closeSubpath();
-    return p;
-}
-
-QPainterPath glassOutline() {
-    const qreal x = glassX;
-    QPainterPath p;
-    p.moveTo(x - glassTopHalf, glassRim);
-    p.lineTo(x - glassFootHalf, standLine - 2);
-    p.quadTo(x - glassFootHalf + 0.3, standLine, x - glassFootHalf + 2, standLine);
-    p.lineTo(x + glassFootHalf - 2, standLine);
-    p.quadTo(x + glassFootHalf - 0.3, standLine, x + glassFootHalf, standLine - 2);
-    p.lineTo(x + glassTopHalf, glassRim);
-    // The rim seen from slightly above: the front half of an ellipse closes the outline.
-    p.arcTo(QRectF(x - glassTopHalf, glassRim - 3, 2 * glassTopHalf, 6), 0, -180);
-    p.closeSubpath();
-    return p;
-}
-
-// Half width of the glass at height y, on its outer surface.
-qreal glassHalfAt(qreal y) {
-    const qreal t = (y - glassRim) / (standLine - glassRim);
-    return glassTopHalf + (glassFootHalf - glassTopHalf) * t;
-}
-
-QString svgNumber(qreal v) {
-    QString s = QString::number(v, 'f', 3);
-    while (s.endsWith(u'0'))
-        s.chop(1);
-    if (s.endsWith(u'.'))
-        s.chop(1);
-    return s == u"-0" ? QStringLiteral("0") : s;
-}
-
-QString svgColor(const QColor& c) {
-    return c.name(QColor::HexRgb);
-}
-
-QString svgPathData(const QPainterPath& path) {
-    QString d;
-    QPointF subpathStart;
-    QPointF last;
-    auto point = [](QPointF p) { return svgNumber(p.x()) + u' ' + svgNumber(p.y()); };
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo()) {
-            if (!d.isEmpty() && last == subpathStart)
-                d += u'Z';
-            subpathStart = last = e;
-            d += u'M' + point(e);
-        } else if (e.isLineTo()) {
-            last = e;
-            d += u'L' + point(e);
-        } else if (e.isCurveTo()) {
-            const QPointF c2 = path.elementAt(i + 1);
-            last = path.elementAt(i + 2);
-            d += u'C' + point(e) + u' ' + point(c2) + u' ' + point(last);
-            i += 2;
-        }
-    }
-    if (!d.isEmpty() && last == subpathStart)
-        d += u'Z';
-    return d;
 }
 
 } // namespace
