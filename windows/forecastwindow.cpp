@@ -88,8 +88,6 @@ ForecastWindow::ForecastWindow(Application& app)
     auto* bottom = new QHBoxLayout;
     m_chart = new ChartWidget(this);
     m_chart->setObjectName(QStringLiteral("Chart"));
-    m_chart->setLeftAxis(QStringLiteral("‰"));
-    m_chart->setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     bottom->addWidget(m_chart, 3);
     auto* side = new QVBoxLayout;
     side->addWidget(buildLimit());
@@ -659,7 +657,8 @@ void ForecastWindow::recompute() {
     m_summary = forecastsummary::shown(m_form, m_check, now);
     m_chart->clear();
     if (m_check.ok())
-        forecastchart::show(*m_chart, *m_check.forecast, limit.effectivePromille(), now);
+        m_chart->setDescription(
+            forecastchart::describe(*m_check.forecast, limit.effectivePromille(), now));
     else
         m_chart->setEmptyText(m_summary.constFirst());
     m_summaryLabel->setText(m_summary.join(u'\n'));
@@ -767,19 +766,14 @@ void ForecastWindow::saveReport() {
                                      QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
-    ChartWidget chart;
-    showOnPage(chart);
-    if (!forecastreport::writePdf(path, report(), chart))
+    if (!forecastreport::writePdf(path, report(), pageChart()))
         saveFailed(path);
 }
 
-void ForecastWindow::showOnPage(ChartWidget& chart) const {
+ChartDescription ForecastWindow::pageChart() const {
     // The page has its own chart, of the page's proportions, whatever the window's size.
-    chart.setLeftAxis(QStringLiteral("‰"));
-    chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
-    chart.resize(1000, 520);
-    forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
-                        m_app.services().clock.currentDateTime());
+    return forecastchart::describe(*m_check.forecast, m_check.limit.effectivePromille(),
+                                   m_app.services().clock.currentDateTime());
 }
 
 void ForecastWindow::saveChart() {
@@ -817,13 +811,11 @@ void ForecastWindow::print() {
     dialog.setWindowTitle(QStringLiteral("Печать прогноза"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ChartWidget chart;
-    showOnPage(chart);
     QPainter painter(&printer);
     if (painter.isActive())
         forecastreport::paint(painter,
                               QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
-                              report(), chart);
+                              report(), pageChart());
 #endif
 }
 

@@ -11,6 +11,7 @@
 
 class Application;
 class ChartWidget;
+struct ChartDescription;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -68,7 +69,7 @@ private:
     QString askSavePath(const QString& caption, const QString& name, const QString& filter,
                         const QString& suffix);
     ReportPage report() const;
-    void showOnPage(ChartWidget& chart) const;
+    ChartDescription pageChart() const;
     void saveReport();
     void saveChart();
     void saveData();
