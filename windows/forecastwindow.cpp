@@ -88,6 +88,7 @@ ForecastWindow::ForecastWindow(Application& app)
     auto* bottom = new QHBoxLayout;
     m_chart = new ChartWidget(this);
     m_chart->setObjectName(QStringLiteral("Chart"));
+    m_keeper = std::make_unique<ForecastKeeper>(this, m_app.services());
     bottom->addWidget(m_chart, 3);
     auto* side = new QVBoxLayout;
     side->addWidget(buildLimit());
@@ -736,91 +737,18 @@ void ForecastWindow::closeEvent(QCloseEvent* event) {
 
 // --- keeping the answer -----------------------------------------------------------------------
 
-QString ForecastWindow::askSavePath(const QString& caption, const QString& name,
-                                    const QString& filter, const QString& suffix) {
-    if (m_lastFolder.isEmpty()) {
-        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (m_lastFolder.isEmpty())
-            m_lastFolder = QDir::homePath();
-    }
-    const QString day =
-        m_app.services().clock.currentDateTime().toString(QStringLiteral("yyyy-MM-dd"));
-    QString path = m_app.services().dialogs.saveFileName(
-        this, caption, joinedPath(m_lastFolder, name + u'-' + day + suffix), filter);
-    if (path.isEmpty())
-        return path;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-    m_lastFolder = QFileInfo(path).absolutePath();
-    return path;
-}
-
-ReportPage ForecastWindow::report() const {
-    return reportPage(m_form, m_check, m_app.services().clock.currentDateTime());
-}
-
 void ForecastWindow::saveReport() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить отчёт"), QStringLiteral("прогноз"),
-                                     QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
-    if (path.isEmpty())
-        return;
-    if (!forecastreport::writePdf(path, report(), pageChart()))
-        saveFailed(path);
-}
-
-ChartDescription ForecastWindow::pageChart() const {
-    // The page has its own chart, of the page's proportions, whatever the window's size.
-    return forecastchart::describe(*m_check.forecast, m_check.limit.effectivePromille(),
-                                   m_app.services().clock.currentDateTime());
+    m_keeper->saveReport(m_form, m_check);
 }
 
 void ForecastWindow::saveChart() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить график"), QStringLiteral("график"),
-                                     QStringLiteral("PNG (*.png)"), QStringLiteral(".png"));
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_chart->grab().save(&file, "PNG") || !file.commit())
-        saveFailed(path);
+    m_keeper->saveChart(m_check, m_chart->description(), m_chart->size());
 }
 
 void ForecastWindow::saveData() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить данные"), QStringLiteral("прогноз"),
-                                     QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv"));
-    if (path.isEmpty())
-        return;
-    const QByteArray bytes = forecastexport::csv(*m_check.forecast);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        saveFailed(path);
+    m_keeper->saveData(m_check);
 }
 
 void ForecastWindow::print() {
-#if QT_CONFIG(printdialog)
-    if (!m_check.ok())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать прогноза"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    if (painter.isActive())
-        forecastreport::paint(painter,
-                              QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
-                              report(), pageChart());
-#endif
-}
-
-void ForecastWindow::saveFailed(const QString& path) {
-    m_app.services().dialogs.message(
-        this, QStringLiteral("Не удалось сохранить файл ") + QDir::toNativeSeparators(path),
-        QStringLiteral("Прогноз"));
+    m_keeper->print(m_form, m_check);
 }

@@ -4,6 +4,7 @@
 #include "forecast/eveningstore.h"
 #include "forecast/forecastform.h"
 #include "forecast/reportpage.h"
+#include "windows/forecastkeeper.h"
 
 #include <QWidget>
 
@@ -11,7 +12,6 @@
 
 class Application;
 class ChartWidget;
-struct ChartDescription;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -66,15 +66,10 @@ private:
     void setProblem(QLineEdit* field, const QString& problem);
 
     // Keeping the answer: a one-page report, the chart as a picture, the curve as a table.
-    QString askSavePath(const QString& caption, const QString& name, const QString& filter,
-                        const QString& suffix);
-    ReportPage report() const;
-    ChartDescription pageChart() const;
     void saveReport();
     void saveChart();
     void saveData();
     void print();
-    void saveFailed(const QString& path);
 
     Application& m_app;
     ForecastForm m_form;
@@ -109,7 +104,7 @@ private:
     ChartWidget* m_chart;
     Timer* m_nowTick; // moves the "сейчас" line
     QList<QWidget*> m_keepButtons;
-    QString m_lastFolder; // where the last file was saved, offered again
+    std::unique_ptr<ForecastKeeper> m_keeper; // the report, the picture and the table
     QHash<QLineEdit*, QLabel*> m_problems;
     QHash<QWidget*, QLabel*> m_captions; // shown and hidden with their fields
     QLabel* m_saveProblem; // "Вечер не сохранён: …", until a save succeeds
