@@ -34,19 +34,25 @@ QList<Drink> evening() {
     return drinks;
 }
 
-void feed(ChartWidget& chart, const Forecast& f) {
-    chart.setGrid(f.start(), 60);
-    chart.setBand(ChartWidget::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
-                                    QColor(0x99, 0xBB, 0xEE, 110)});
-    chart.setSeries({ChartWidget::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
-                                         QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}});
-    chart.setLevelLines({ChartWidget::LevelLine{0.3, QStringLiteral("предел 0,30 ‰"),
-                                                QColor(0xC0, 0, 0), Qt::DashDotLine}});
-    chart.setTimeLines({ChartWidget::TimeLine{f.start().addSecs(4 * 3600), QStringLiteral("сейчас"),
-                                              QColor(0x20, 0x80, 0x20), Qt::DotLine}});
+ChartDescription described(const Forecast& f) {
+    using Chart = ChartDescription;
+    Chart chart;
+    chart.leftUnit = QStringLiteral("‰");
+    chart.rightUnit = QStringLiteral("мг/л");
+    chart.rightFactor = 0.5;
+    chart.start = f.start();
+    chart.stepSeconds = 60;
+    chart.band = Chart::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
+                             QColor(0x99, 0xBB, 0xEE, 110)};
+    chart.series = {Chart::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
+                                  QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}};
+    chart.levelLines = {Chart::LevelLine{0.3, QStringLiteral("предел 0,30 ‰"), QColor(0xC0, 0, 0),
+                                         Qt::DashDotLine}};
+    chart.timeLines = {Chart::TimeLine{f.start().addSecs(4 * 3600), QStringLiteral("сейчас"),
+                                       QColor(0x20, 0x80, 0x20), Qt::DotLine}};
     const Peak peak = f.peak();
-    chart.setMarks(
-        {ChartWidget::Mark{peak.time.central, peak.level.central, QStringLiteral("пик")}});
+    chart.marks = {Chart::Mark{peak.time.central, peak.level.central, QStringLiteral("пик")}};
+    return chart;
 }
 
 } // namespace
@@ -66,10 +72,8 @@ int main(int argc, char* argv[]) {
         runs, [&] { forecast = Forecast::compute(drinks, person, BodyModel::widmark(), params); });
 
     ChartWidget chart;
-    chart.setLeftAxis(QStringLiteral("‰"));
-    chart.setRightAxis(QStringLiteral("мг/л"), 0.5);
     chart.resize(1000, 600);
-    feed(chart, forecast);
+    chart.setDescription(described(forecast));
     QWidget empty;
     empty.resize(1000, 600);
     QImage canvas(1000, 600, QImage::Format_ARGB32_Premultiplied);

@@ -304,8 +304,6 @@ ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     auto* bottom = new QHBoxLayout;
     c.chart = new ChartWidget(&window);
     c.chart->setObjectName(QStringLiteral("Chart"));
-    c.chart->setLeftAxis(QStringLiteral("‰"));
-    c.chart->setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
     bottom->addWidget(c.chart, 3);
     auto* side = new QVBoxLayout;
     side->addWidget(build.buildLimit());

@@ -1,7 +1,8 @@
 #include "forecastreport.h"
 
-#include "app/chartwidget.h"
+#include "app/chartpainter.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPainter>
@@ -61,7 +62,7 @@ qreal drinksTable(QPainter& p, qreal y, const ReportPage& page) {
 
 } // namespace
 
-void paint(QPainter& p, const QRectF& area, const ReportPage& page, ChartWidget& chart) {
+void paint(QPainter& p, const QRectF& area, const ReportPage& page, const ChartDescription& chart) {
     p.save();
     p.translate(area.topLeft());
     const qreal scale = area.width() / PageWidth;
@@ -74,16 +75,14 @@ void paint(QPainter& p, const QRectF& area, const ReportPage& page, ChartWidget&
     y = drinksTable(p, y, page);
 
     // The chart keeps its own proportions, scaled to the page's width.
-    const QSizeF size = chart.size();
-    if (!size.isEmpty()) {
-        const qreal k = PageWidth / size.width();
-        p.save();
-        p.translate(0, y);
-        p.scale(k, k);
-        chart.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
-        p.restore();
-        y += size.height() * k + 8;
-    }
+    const qreal k = PageWidth / ChartSize.width();
+    p.save();
+    p.translate(0, y);
+    p.scale(k, k);
+    ChartPainter::paint(p, QRectF(QPointF(), ChartSize), chart, QApplication::font(),
+                        QApplication::palette());
+    p.restore();
+    y += ChartSize.height() * k + 8;
 
     for (const QString& line : page.summary)
         y = paragraph(p, y, line, font(9), 1);
@@ -95,7 +94,7 @@ void paint(QPainter& p, const QRectF& area, const ReportPage& page, ChartWidget&
     p.restore();
 }
 
-bool writePdf(const QString& path, const ReportPage& page, ChartWidget& chart) {
+bool writePdf(const QString& path, const ReportPage& page, const ChartDescription& chart) {
     // Written aside and renamed into place: a failed write never leaves half a report.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

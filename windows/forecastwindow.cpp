@@ -10,10 +10,7 @@
 #include "forecast/drinkcatalogue.h"
 #include "forecast/drinksmodel.h"
 #include "forecast/eveningfields.h"
-#include "forecast/forecastexport.h"
 #include "forecast/forecastsummary.h"
-#include "forecast/limit.h"
-#include "forecast/limittable.h"
 #include "forecast/modelchoice.h"
 #include "settings/profilefile.h"
 #include "settings/settingslocation.h"
@@ -21,33 +18,16 @@
 #include "windows/forecastchart.h"
 #include "windows/forecastlayout.h"
 #include "windows/forecastlook.h"
-#include "windows/forecastreport.h"
 
-#include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QPainter>
-#include <QSaveFile>
-#include <QShowEvent>
-#include <QStandardPaths>
-#include <QtPrintSupport/qtprintsupportglobal.h>
-#if QT_CONFIG(printdialog)
-#include <QPrintDialog>
-#include <QPrinter>
-#endif
 #include <QComboBox>
+#include <QEvent>
 #include <QDataWidgetMapper>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableView>
-#include <QVBoxLayout>
 
 using forecastlook::ProblemColour;
 
@@ -65,6 +45,7 @@ ForecastWindow::ForecastWindow(Application& app)
 
     m_drinks = new DrinksModel(this);
     m_ui = layOutForecast(*this, *m_drinks);
+    m_keeper = std::make_unique<ForecastKeeper>(this, m_app.services());
     bindFields();
 
     // Insert adds a drink wherever the focus is; Delete removes one only from the table, so it
@@ -359,7 +340,8 @@ void ForecastWindow::recompute() {
     m_summary = forecastsummary::shown(m_form, m_check, now);
     m_ui.chart->clear();
     if (m_check.ok())
-        forecastchart::show(*m_ui.chart, *m_check.forecast, m_check.limit.effectivePromille(), now);
+        m_ui.chart->setDescription(
+            forecastchart::describe(*m_check.forecast, m_check.limit.effectivePromille(), now));
     else
         m_ui.chart->setEmptyText(m_summary.constFirst());
     m_ui.summary->setText(m_summary.join(u'\n'));
@@ -414,99 +396,18 @@ void ForecastWindow::changeEvent(QEvent* event) {
 
 // --- keeping the answer -----------------------------------------------------------------------
 
-QString ForecastWindow::askSavePath(const QString& caption, const QString& name,
-                                    const QString& filter, const QString& suffix) {
-    if (m_lastFolder.isEmpty()) {
-        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (m_lastFolder.isEmpty())
-            m_lastFolder = QDir::homePath();
-    }
-    const QString day =
-        m_app.services().clock.currentDateTime().toString(QStringLiteral("yyyy-MM-dd"));
-    QString path = m_app.services().dialogs.saveFileName(
-        this, caption, joinedPath(m_lastFolder, name + u'-' + day + suffix), filter);
-    if (path.isEmpty())
-        return path;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-    m_lastFolder = QFileInfo(path).absolutePath();
-    return path;
-}
-
-ReportPage ForecastWindow::report() const {
-    return reportPage(m_form, m_check, m_app.services().clock.currentDateTime());
-}
-
 void ForecastWindow::saveReport() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить отчёт"), QStringLiteral("прогноз"),
-                                     QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
-    if (path.isEmpty())
-        return;
-    ChartWidget chart;
-    showOnPage(chart);
-    if (!forecastreport::writePdf(path, report(), chart))
-        saveFailed(path);
-}
-
-void ForecastWindow::showOnPage(ChartWidget& chart) const {
-    // The page has its own chart, of the page's proportions, whatever the window's size.
-    chart.setLeftAxis(QStringLiteral("‰"));
-    chart.setRightAxis(QStringLiteral("мг/л выдох"), Limit::BreathPerPromille);
-    chart.resize(1000, 520);
-    forecastchart::show(chart, *m_check.forecast, m_check.limit.effectivePromille(),
-                        m_app.services().clock.currentDateTime());
+    m_keeper->saveReport(m_form, m_check);
 }
 
 void ForecastWindow::saveChart() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить график"), QStringLiteral("график"),
-                                     QStringLiteral("PNG (*.png)"), QStringLiteral(".png"));
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_ui.chart->grab().save(&file, "PNG") ||
-        !file.commit())
-        saveFailed(path);
+    m_keeper->saveChart(m_check, m_ui.chart->description(), m_ui.chart->size());
 }
 
 void ForecastWindow::saveData() {
-    if (!m_check.ok())
-        return;
-    const QString path = askSavePath(QStringLiteral("Сохранить данные"), QStringLiteral("прогноз"),
-                                     QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv"));
-    if (path.isEmpty())
-        return;
-    const QByteArray bytes = forecastexport::csv(*m_check.forecast);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        saveFailed(path);
+    m_keeper->saveData(m_check);
 }
 
 void ForecastWindow::print() {
-#if QT_CONFIG(printdialog)
-    if (!m_check.ok())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать прогноза"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    ChartWidget chart;
-    showOnPage(chart);
-    QPainter painter(&printer);
-    if (painter.isActive())
-        forecastreport::paint(painter,
-                              QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
-                              report(), chart);
-#endif
-}
-
-void ForecastWindow::saveFailed(const QString& path) {
-    m_app.services().dialogs.message(
-        this, QStringLiteral("Не удалось сохранить файл ") + QDir::toNativeSeparators(path),
-        QStringLiteral("Прогноз"));
+    m_keeper->print(m_form, m_check);
 }

@@ -4,6 +4,7 @@
 #include "forecast/eveningcheck.h"
 #include "forecast/eveningstore.h"
 #include "forecast/reportpage.h"
+#include "windows/forecastkeeper.h"
 #include "windows/forecastlayout.h"
 
 #include <QWidget>
@@ -59,15 +60,10 @@ private:
     void setProblem(QLineEdit* field, const QString& problem);
 
     // Keeping the answer: a one-page report, the chart as a picture, the curve as a table.
-    QString askSavePath(const QString& caption, const QString& name, const QString& filter,
-                        const QString& suffix);
-    ReportPage report() const;
-    void showOnPage(ChartWidget& chart) const;
     void saveReport();
     void saveChart();
     void saveData();
     void print();
-    void saveFailed(const QString& path);
 
     Application& m_app;
     Evening m_form; // its drinks follow m_drinks
@@ -78,9 +74,9 @@ private:
     ForecastControls m_ui;
     DrinksModel* m_drinks;
     QDataWidgetMapper* m_mapper;
-    Timer* m_nowTick;     // moves the "сейчас" line
-    Timer* m_saveTick;    // keeps the evening a second after the last change
-    QString m_lastFolder; // where the last file was saved, offered again
+    Timer* m_nowTick;                         // moves the "сейчас" line
+    Timer* m_saveTick;                        // keeps the evening a second after the last change
+    std::unique_ptr<ForecastKeeper> m_keeper; // the report, the picture and the table
     std::unique_ptr<EveningStore> m_store;
     bool m_waiting = false;     // a change not yet written
     bool m_unsaved = false;     // the last write failed

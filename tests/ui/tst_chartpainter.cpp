@@ -1,0 +1,205 @@
+#include "app/chartgeometry.h"
+#include "app/chartpainter.h"
+#include "windows/forecastreport.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+// The chart as painted onto images, the way the report, the printer and the saved picture get
+// it: where the geometry puts something, its colour is there.
+class TestChartPainter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bandIsFilledOnlyBetweenItsEdges_data();
+    void bandIsFilledOnlyBetweenItsEdges();
+    void thinningKeepsANarrowPeak_data();
+    void thinningKeepsANarrowPeak();
+    void levelLineLiesWhereTheGeometrySaysOnAnyDevice_data();
+    void levelLineLiesWhereTheGeometrySaysOnAnyDevice();
+    void reportPageShowsTheChartWithoutAWidget();
+};
+
+namespace {
+
+using Chart = ChartDescription;
+
+// 21:00 in Moscow, whatever the zone of the machine running the test.
+const QDateTime evening(QDate(2024, 12, 9), QTime(21, 0), Qt::OffsetFromUTC, 3 * 3600);
+const QColor limitColour(0xC0, 0, 0);
+
+QList<double> line(int count, double first, double slope) {
+    QList<double> values;
+    for (int i = 0; i < count; ++i)
+        values.append(first + slope * i);
+    return values;
+}
+
+Chart chartOf(int step, const QList<double>& values, QColor colour = Qt::blue) {
+    Chart chart;
+    chart.start = evening;
+    chart.stepSeconds = step;
+    chart.series = {Chart::Series{u"Средняя"_qs, values, colour, 2.5}};
+    return chart;
+}
+
+// The chart at `size` on a white image, as a widget of that size would show it.
+QImage painted(const ChartGeometry& geometry) {
+    QImage image(geometry.size().toSize(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(geometry.font());
+    ChartPainter(painter, geometry, QApplication::palette()).paint();
+    return image;
+}
+
+bool near(QRgb pixel, const QColor& colour, int tolerance) {
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+// Whether any pixel within `radius` of `at` has `colour`, give or take `tolerance`.
+bool colourNear(const QImage& image, QPointF at, const QColor& colour, int radius,
+                int tolerance = 0) {
+    const QPoint centre = at.toPoint();
+    for (int dy = -radius; dy <= radius; ++dy) {
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const QPoint p = centre + QPoint(dx, dy);
+            if (image.rect().contains(p) && near(image.pixel(p), colour, tolerance))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void TestChartPainter::bandIsFilledOnlyBetweenItsEdges_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("large") << QSize(1000, 600);
+    QTest::newRow("small") << QSize(500, 300);
+}
+
+void TestChartPainter::bandIsFilledOnlyBetweenItsEdges() {
+    QFETCH(QSize, size);
+    const QColor fill(255, 0, 255);
+    const int count = 241;
+    Chart chart = chartOf(60, line(count, 0.5, -0.001));
+    // The band widens to the right.
+    chart.band = Chart::Band{{}, line(count, 0.4, -0.0015), line(count, 0.6, 0.001), fill};
+    const ChartGeometry geometry(chart, size, QApplication::font());
+    const QImage image = painted(geometry);
+
+    for (const int i : {30, 120, 210}) {
+        const QDateTime at = evening.addSecs(i * 60);
+        const double lower = 0.4 - 0.0015 * i;
+        const double upper = 0.6 + 0.001 * i;
+        const double middle = 0.5 - 0.001 * i;
+        // Halfway between the central curve and each edge.
+        const QPointF inUpper = geometry.toPixel(at, (middle + upper) / 2);
+        const QPointF inLower = geometry.toPixel(at, (middle + lower) / 2);
+        QCOMPARE(QColor(image.pixel(inUpper.toPoint())), fill);
+        QCOMPARE(QColor(image.pixel(inLower.toPoint())), fill);
+        // Well clear of the edges, outside.
+        const QPointF above = geometry.toPixel(at, upper) - QPointF(0, 8);
+        const QPointF below = geometry.toPixel(at, lower) + QPointF(0, 8);
+        QVERIFY(!colourNear(image, above, fill, 2));
+        QVERIFY(!colourNear(image, below, fill, 2));
+    }
+}
+
+void TestChartPainter::thinningKeepsANarrowPeak_data() {
+    QTest::addColumn<double>("background");
+    QTest::addColumn<double>("extreme");
+    QTest::addColumn<int>("at");
+    QTest::newRow("peak") << 0.2 << 1.0 << 2503;
+    QTest::newRow("peak near the end") << 0.2 << 0.9 << 4991;
+    QTest::newRow("dip") << 0.8 << 0.15 << 1237;
+}
+
+void TestChartPainter::thinningKeepsANarrowPeak() {
+    QFETCH(double, background);
+    QFETCH(double, extreme);
+    QFETCH(int, at);
+    const QColor colour(0, 160, 0);
+    QList<double> values(5000, background);
+    values[at] = extreme; // one point in ten thousand seconds: far less than a pixel wide
+    const ChartGeometry geometry(chartOf(2, values, colour), QSizeF(1000, 600),
+                                 QApplication::font());
+    const QImage image = painted(geometry);
+
+    const QPointF tip = geometry.toPixel(evening.addSecs(2 * at), extreme);
+    QVERIFY2(colourNear(image, tip, colour, 2), qPrintable(u"%1,%2"_qs.arg(tip.x()).arg(tip.y())));
+}
+
+void TestChartPainter::levelLineLiesWhereTheGeometrySaysOnAnyDevice_data() {
+    QTest::addColumn<QRectF>("area");  // where the chart goes, in the painter's coordinates
+    QTest::addColumn<qreal>("scale");  // of the painter, as a page scales its chart
+    QTest::addColumn<qreal>("ratio");  // the image's device pixel ratio
+    QTest::addColumn<double>("level"); // of the line
+
+    QTest::newRow("picture") << QRectF(0, 0, 800, 400) << 1.0 << 1.0 << 0.5;
+    QTest::newRow("picture, another level") << QRectF(0, 0, 800, 400) << 1.0 << 1.0 << 0.23;
+    QTest::newRow("sharp picture") << QRectF(0, 0, 800, 400) << 1.0 << 2.0 << 0.5;
+    QTest::newRow("box on a page") << QRectF(37, 120, 600, 312) << 1.0 << 1.0 << 0.5;
+    QTest::newRow("page scaled up") << QRectF(20, 50, 500, 260) << 2.0 << 1.0 << 0.37;
+}
+
+void TestChartPainter::levelLineLiesWhereTheGeometrySaysOnAnyDevice() {
+    QFETCH(QRectF, area);
+    QFETCH(qreal, scale);
+    QFETCH(qreal, ratio);
+    QFETCH(double, level);
+    Chart chart = chartOf(60, line(181, 0.1, 0.003));
+    chart.levelLines = {{level, u"предел"_qs, limitColour, Qt::SolidLine}};
+    const QFont font = QApplication::font();
+    const QSize logical(int((area.right() + 10) * scale), int((area.bottom() + 10) * scale));
+    QImage image(logical * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    ChartPainter::paint(painter, area, chart, font, QApplication::palette());
+    painter.end();
+
+    // Where the painter put the chart's (time, level), in the image's own pixels.
+    const ChartGeometry geometry(chart, area.size(), font);
+    const auto pixel = [&](double value) {
+        return (geometry.toPixel(evening.addSecs(90 * 60), value) + area.topLeft()) * scale * ratio;
+    };
+    QVERIFY2(colourNear(image, pixel(level), limitColour, 1, 70),
+             qPrintable(u"%1,%2"_qs.arg(pixel(level).x()).arg(pixel(level).y())));
+    QVERIFY(!colourNear(image, pixel(level) - QPointF(0, 8 * scale * ratio), limitColour, 2, 70));
+    QVERIFY(!colourNear(image, pixel(level) + QPointF(0, 8 * scale * ratio), limitColour, 2, 70));
+}
+
+void TestChartPainter::reportPageShowsTheChartWithoutAWidget() {
+    Chart chart = chartOf(60, line(181, 0.1, 0.003));
+    chart.levelLines = {{0.5, u"предел"_qs, limitColour, Qt::SolidLine}};
+    ReportPage page;
+    page.title = u"Прогноз"_qs;
+    QImage image(1240, 1754, QImage::Format_ARGB32); // A4 at 150 dpi
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    forecastreport::paint(painter, QRectF(0, 0, 1200, 1700), page, chart);
+    painter.end();
+
+    QVERIFY(QApplication::allWidgets().isEmpty());
+    // The limit runs across the page's chart: one row holds most of the plot's width of it.
+    qsizetype longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        qsizetype count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += near(image.pixel(x, y), limitColour, 40);
+        longest = std::max(longest, count);
+    }
+    QCOMPARE_GT(longest, 900);
+}
+
+QTEST_MAIN(TestChartPainter)
+#include "tst_chartpainter.moc"
