@@ -1,4 +1,4 @@
-#include "testapplication.h"
+#include "forecastwindowfixture.h"
 
 #include "app/chartwidget.h"
 #include "forecast/eveningstore.h"
@@ -19,7 +19,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-class TestForecastWindow : public QObject {
+class TestForecastWindow : public QObject, ForecastWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -36,76 +36,19 @@ private slots:
     void badInputMarksItsFieldAndShowsNoStaleAnswer();
     void keyboardAloneAddsATypedDrink();
     void removingTheLastDrinkLeavesAnEmptyChartWithAHint();
-    void massComesFromTheSavedWeightAndIsNeverWritten();
     void reportChartAndDataAreSavedWhereTheUserSays();
     void modelCountryAndDriverChangeTheAnswers();
-    void eveningSurvivesReopening();
-    void unreadableEveningIsSetAsideWithANotice();
     void everyControlHasASpokenName();
     void cancelledOrImpossibleSaveLeavesNothing();
     void impossibleOrFarOffDateIsMarkedAtOnce();
-    void keptEveningWithAFarOffDateIsSetAside();
-    void anotherProgramsEveningIsShownWhenNothingIsUnkept();
-    void anotherProgramsEveningIsKeptAsideNotOverwritten();
-    void failedSaveIsSaidUntilOneSucceeds();
-    void typingIsKeptOnceASecondAfterTheLastKey();
-
-private:
-    ForecastWindow* forecast() const {
-        return qobject_cast<ForecastWindow*>(t->window(u"Form5"_qs));
-    }
-    template <class T = QWidget> T* f(const char* name) const {
-        T* w = t->control<T>(u"Form5"_qs, QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    template <class T = QWidget> T* calc(const char* name) const {
-        T* w = t->control<T>(u"Form3"_qs, QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    QString summary() const { return f<QLabel>("Summary")->text(); }
-    int rows() const { return f<QTableView>("Drinks")->model()->rowCount(); }
-    QString cell(int row, int column) const {
-        const QAbstractItemModel* m = f<QTableView>("Drinks")->model();
-        return m->index(row, column).data().toString();
-    }
-    ChartWidget* chart() const { return f<ChartWidget>("Chart"); }
-    QString problem(const char* field) const {
-        return f<QLabel>((QByteArray(field) + "Problem").constData())->text();
-    }
-    // The evening is written a second after the last change.
-    void settle() { t->clock.advance(1000); }
-    void openCalculator() { TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs)); }
-    void openForecast() { TestApplication::click(calc("ForecastLink")); }
-    // The calculator's worked example, 100 g of vodka an hour ago for 80 kg.
-    void workedExample() {
-        calc<QLineEdit>("Text1")->setText(u"100"_qs);
-        calc<QLineEdit>("Text2")->setText(u"80"_qs);
-        calc<QLineEdit>("Text3")->setText(u"1"_qs);
-    }
-    // A fresh forecast window with one drink typed into it.
-    void oneDrink(const QString& time, const QString& grams) {
-        openForecast();
-        TestApplication::click(f("AddDrink"));
-        f<QLineEdit>("DrinkTime")->setText(time);
-        f<QLineEdit>("DrinkGrams")->setText(grams);
-    }
-
-    std::unique_ptr<TestApplication> t;
 };
 
 void TestForecastWindow::init() {
-    t = std::make_unique<TestApplication>();
-    t->clock.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(22, 0)));
-    t->app().start();
-    openCalculator();
+    start();
 }
 
 void TestForecastWindow::cleanup() {
-    t.reset();
+    stop();
 }
 
 void TestForecastWindow::linkLiesInFreeSpaceInEveryMode() {
@@ -312,23 +255,6 @@ void TestForecastWindow::removingTheLastDrinkLeavesAnEmptyChartWithAHint() {
     QCOMPARE(rows(), 0);
 }
 
-void TestForecastWindow::massComesFromTheSavedWeightAndIsNeverWritten() {
-    // The calculator's weight field is empty, so the saved weight is the one to take.
-    const QString file = t->folder.filePath(u"vux.ini"_qs);
-    const QByteArray bytes("[\xC2\xE5\xF1]\r\np=72\r\n");
-    {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
-    openForecast();
-    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"72"_qs);
-    f<QLineEdit>("BodyMass")->setText(u"90"_qs);
-    QFile in(file);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QCOMPARE(in.readAll(), bytes);
-}
-
 void TestForecastWindow::reportChartAndDataAreSavedWhereTheUserSays() {
     workedExample();
     openForecast();
@@ -442,50 +368,6 @@ void TestForecastWindow::modelCountryAndDriverChangeTheAnswers() {
     QCOMPARE(summary(), u"Проверьте выделенные поля"_qs);
 }
 
-void TestForecastWindow::eveningSurvivesReopening() {
-    workedExample();
-    openForecast();
-    TestApplication::click(f("AddDrink"));
-    f<QLineEdit>("DrinkTime")->setText(u"21:30"_qs);
-    f<QLineEdit>("DrinkGrams")->setText(u"abc"_qs); // not yet a number, kept all the same
-    f<QLineEdit>("Rate")->setText(u"0,15"_qs);
-    auto* country = f<QComboBox>("Country");
-    country->setCurrentIndex(country->findData(u"FI"_qs));
-    QVERIFY(QFile::exists(t->folder.filePath(u"forecast.json"_qs)));
-
-    // As after a restart: a new window reads what the last one left.
-    t->app().windows().release(*forecast());
-    TestApplication::settle();
-    QCOMPARE(forecast(), nullptr);
-    openForecast();
-    QCOMPARE(rows(), 2);
-    QCOMPARE(cell(1, 1), u"21:30"_qs);
-    QCOMPARE(cell(1, 3), u"abc"_qs);
-    QCOMPARE(f<QLineEdit>("Rate")->text(), u"0,15"_qs);
-    QCOMPARE(f<QComboBox>("Country")->currentData().toString(), u"FI"_qs);
-    QVERIFY(f("Notice")->isHidden());
-}
-
-void TestForecastWindow::unreadableEveningIsSetAsideWithANotice() {
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("{\"version\": 1, \"drinks\": ");
-    }
-    workedExample();
-    openForecast();
-    QVERIFY(f("Notice")->isVisible());
-    QVERIFY(f<QLabel>("Notice")->text().contains(u"forecast.json.bad"_qs));
-    QFile bad(file + u".bad"_qs);
-    QVERIFY(bad.open(QIODevice::ReadOnly));
-    QCOMPARE(bad.readAll(), QByteArray("{\"version\": 1, \"drinks\": "));
-    // It starts from the calculator, and keeps the new evening in a new file.
-    QCOMPARE(rows(), 1);
-    QVERIFY(QFile::exists(file));
-    QVERIFY(t->dialogs.shown.isEmpty());
-}
-
 void TestForecastWindow::everyControlHasASpokenName() {
     workedExample();
     openForecast();
@@ -544,121 +426,6 @@ void TestForecastWindow::impossibleOrFarOffDateIsMarkedAtOnce() {
     settle();
     QVERIFY(!f("SaveProblem")->isVisible());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestForecastWindow::keptEveningWithAFarOffDateIsSetAside() {
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    Evening far;
-    far.mass = u"80"_qs;
-    far.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs});
-    {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(toJson(far));
-    }
-    QElapsedTimer clock;
-    clock.start();
-    openForecast();
-    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(f<QLabel>("Notice")->text().contains(u"forecast.json.bad"_qs));
-    QCOMPARE(rows(), 0);
-    QVERIFY(QFile::exists(file + u".bad"_qs));
-}
-
-void TestForecastWindow::anotherProgramsEveningIsShownWhenNothingIsUnkept() {
-    oneDrink(u"21:00"_qs, u"100"_qs);
-    settle();
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    // Another copy of the program, on the same folder, adds a drink and sets 90 kg.
-    EveningStore other(file);
-    Evening theirs = other.load(t->clock.currentDateTime()).evening;
-    QCOMPARE(theirs.drinks.size(), 1);
-    theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
-    theirs.mass = u"90"_qs;
-    QVERIFY(other.save(theirs, t->clock.currentDateTime()).ok);
-
-    // Coming back to this window (or the next minute) shows it; the next change builds on it.
-    t->clock.advance(60 * 1000);
-    QCOMPARE(rows(), 2);
-    QCOMPARE(f<QLineEdit>("BodyMass")->text(), u"90"_qs);
-    QVERIFY(f<QLabel>("Notice")->text().contains(u"другом окне"_qs));
-    f<QLineEdit>("BodyMass")->setText(u"75"_qs);
-    settle();
-    const Evening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
-    QCOMPARE(kept.drinks.size(), 2);
-    QCOMPARE(kept.mass, u"75"_qs);
-    QVERIFY(!QFile::exists(file + u".other"_qs));
-}
-
-void TestForecastWindow::anotherProgramsEveningIsKeptAsideNotOverwritten() {
-    oneDrink(u"21:00"_qs, u"100"_qs);
-    settle();
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    EveningStore other(file);
-    Evening theirs = other.load(t->clock.currentDateTime()).evening;
-    theirs.drinks.append({QDate(2026, 12, 8), u"21:30"_qs, u"Пиво 5%"_qs, u"500"_qs, u"5"_qs});
-    QVERIFY(other.save(theirs, t->clock.currentDateTime()).ok);
-
-    // A change typed before this window saw theirs: both evenings are kept, and it says so.
-    f<QLineEdit>("BodyMass")->setText(u"75"_qs);
-    settle();
-    const QDateTime now = t->clock.currentDateTime();
-    QCOMPARE(EveningStore(file).load(now).evening.drinks.size(), 1);
-    QCOMPARE(EveningStore(file + u".other"_qs).load(now).evening, theirs);
-    QVERIFY(f<QLabel>("Notice")->text().endsWith(u"forecast.json.other"_qs));
-    QCOMPARE(rows(), 1);
-}
-
-void TestForecastWindow::failedSaveIsSaidUntilOneSucceeds() {
-    oneDrink(u"21:00"_qs, u"100"_qs);
-    settle();
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    QVERIFY(QFile::remove(file));
-    QVERIFY(QDir().mkpath(file + u"/inside"_qs));
-    f<QLineEdit>("BodyMass")->setText(u"81"_qs);
-    settle();
-    QVERIFY(f("SaveProblem")->isVisible());
-    QCOMPARE(f<QLabel>("SaveProblem")->text(),
-             u"Вечер не сохранён: на месте файла forecast.json папка"_qs);
-    f<QLineEdit>("DrinkGrams")->setText(u"150"_qs);
-    settle();
-    QVERIFY(f("SaveProblem")->isVisible());
-    QVERIFY(t->dialogs.shown.isEmpty()); // said in the window, not in a box at every key
-
-    // The next change after the way is free keeps everything typed meanwhile.
-    QVERIFY(QDir(file).removeRecursively());
-    f<QLineEdit>("BodyMass")->setText(u"82"_qs);
-    settle();
-    QVERIFY(!f("SaveProblem")->isVisible());
-    const Evening kept = EveningStore(file).load(t->clock.currentDateTime()).evening;
-    QCOMPARE(kept.mass, u"82"_qs);
-    QCOMPARE(kept.drinks.value(0).grams, u"150"_qs);
-}
-
-void TestForecastWindow::typingIsKeptOnceASecondAfterTheLastKey() {
-    oneDrink(u"21:00"_qs, u"100"_qs);
-    settle();
-    const QString file = t->folder.filePath(u"forecast.json"_qs);
-    QLineEdit* mass = f<QLineEdit>("BodyMass");
-    mass->clear();
-    settle();
-    // Ten keys a tenth of a second apart: the file never holds a part of what is typed.
-    const QString typed = u"1234567,89"_qs;
-    for (QChar key : typed) {
-        QTest::keyClicks(mass, QString(key));
-        t->clock.advance(100);
-        QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, QString());
-    }
-    QCOMPARE(mass->text(), typed);
-    t->clock.advance(800); // 900 ms after the last key
-    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, QString());
-    t->clock.advance(200);
-    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, typed);
-
-    // Closing the window writes what waits at once.
-    QTest::keyClicks(mass, u"1"_qs);
-    forecast()->close();
-    QCOMPARE(EveningStore(file).load(t->clock.currentDateTime()).evening.mass, typed + u'1');
 }
 
 QTEST_MAIN(TestForecastWindow)
