@@ -20,8 +20,8 @@
 #include "windows/forecastlook.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QDataWidgetMapper>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -279,6 +279,11 @@ void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
 
 void ForecastWindow::changed() {
     m_form.drinks = m_drinks->drinks();
+    // A date typed half-way changes no drink yet, only what its field says.
+    if (m_form == m_answered) {
+        showProblems();
+        return;
+    }
     recompute();
     // Written a moment after the last change, through the program's clock; the timer starts
     // anew with every change.
@@ -335,6 +340,7 @@ void ForecastWindow::takeNewerEvening() {
 void ForecastWindow::recompute() {
     const QDateTime now = m_app.services().clock.currentDateTime();
     m_check = checkEvening(m_form, now);
+    m_answered = m_form;
     m_drinks->setChecks(m_check.drinks);
     showProblems();
     m_summary = forecastsummary::shown(m_form, m_check, now);

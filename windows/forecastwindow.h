@@ -68,6 +68,7 @@ private:
     Application& m_app;
     Evening m_form; // its drinks follow m_drinks
     EveningCheck m_check;
+    Evening m_answered; // the evening m_check and the answers are of
     QStringList m_summary;
     bool m_built = false;
 
