@@ -1,4 +1,4 @@
-#include "testapplication.h"
+#include "calculatorfixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,7 +51,7 @@ const QString BaseBlood = u"0,32"_qs;
 
 Q_DECLARE_METATYPE(Outcome)
 
-class TestCalculatorInput : public QObject {
+class TestCalculatorInput : public QObject, CalculatorFixture {
     Q_OBJECT
 
 private slots:
@@ -63,44 +63,19 @@ private slots:
     void slotHoldingTextDoesNotBreakTheSum();
 
 private:
-    template <class T = QWidget> T* c(const char* name) const {
-        T* w = t->control<T>(u"Form3"_qs, QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    QString shown(const char* name) const {
-        QWidget* w = c(name);
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            return edit->text();
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            return combo->currentText();
-        return qobject_cast<QLabel*>(w)->text();
-    }
-    void enter(const char* field, const QString& value) {
-        if (auto* combo = qobject_cast<QComboBox*>(c(field)))
-            combo->setEditText(value);
-        else
-            c<QLineEdit>(field)->setText(value);
-    }
-    void press(const char* control) { TestApplication::click(c(control)); }
     // Nothing of a result stands anywhere, now or after the timers have run.
     void verifyNoResult();
-
-    std::unique_ptr<TestApplication> t;
 };
 
 void TestCalculatorInput::init() {
-    t = std::make_unique<TestApplication>();
-    t->app().start();
-    TestApplication::click(t->control(u"Form1"_qs, u"Label87"_qs));
+    openProgram();
     enter("Text1", u"100"_qs);
     enter("Text2", u"80"_qs);
     enter("Text3", BaseHours);
 }
 
 void TestCalculatorInput::cleanup() {
-    t.reset();
+    closeProgram();
 }
 
 void TestCalculatorInput::verifyNoResult() {

@@ -2,6 +2,8 @@
 #include "app/chartgeometry.h"
 #include "app/chartpainter.h"
 
+#include "samplechart.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetricsF>
@@ -36,23 +38,12 @@ namespace {
 
 using Chart = ChartDescription;
 
-// 21:00 in Moscow, whatever the zone of the machine running the test.
-const QDateTime evening(QDate(2024, 12, 9), QTime(21, 0), Qt::OffsetFromUTC, 3 * 3600);
-
-QList<double> line(int count, double first, double slope) {
-    QList<double> values;
-    for (int i = 0; i < count; ++i)
-        values.append(first + slope * i);
-    return values;
-}
+using samplechart::evening;
+using samplechart::line;
 
 // One series on a grid from `start`.
 Chart chartOf(const QDateTime& start, int step, const QList<double>& values) {
-    Chart chart;
-    chart.start = start;
-    chart.stepSeconds = step;
-    chart.series = {Chart::Series{u"Средняя"_qs, values, Qt::blue, 2.5}};
-    return chart;
+    return samplechart::of(start, step, values);
 }
 
 // As a widget of that size lays it out, in the application's font.

@@ -2,6 +2,8 @@
 #include "app/chartpainter.h"
 #include "windows/forecastreport.h"
 
+#include "samplechart.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -28,23 +30,12 @@ namespace {
 
 using Chart = ChartDescription;
 
-// 21:00 in Moscow, whatever the zone of the machine running the test.
-const QDateTime evening(QDate(2024, 12, 9), QTime(21, 0), Qt::OffsetFromUTC, 3 * 3600);
+using samplechart::evening;
+using samplechart::line;
 const QColor limitColour(0xC0, 0, 0);
 
-QList<double> line(int count, double first, double slope) {
-    QList<double> values;
-    for (int i = 0; i < count; ++i)
-        values.append(first + slope * i);
-    return values;
-}
-
 Chart chartOf(int step, const QList<double>& values, QColor colour = Qt::blue) {
-    Chart chart;
-    chart.start = evening;
-    chart.stepSeconds = step;
-    chart.series = {Chart::Series{u"Средняя"_qs, values, colour, 2.5}};
-    return chart;
+    return samplechart::of(evening, step, values, colour);
 }
 
 // The chart at `size` on a white image, as a widget of that size would show it.

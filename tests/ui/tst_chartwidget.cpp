@@ -1,5 +1,7 @@
 #include "app/chartwidget.h"
 
+#include "samplechart.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -24,15 +26,8 @@ namespace {
 
 using Chart = ChartDescription;
 
-// 21:00 in Moscow, whatever the zone of the machine running the test.
-const QDateTime evening(QDate(2024, 12, 9), QTime(21, 0), Qt::OffsetFromUTC, 3 * 3600);
-
-QList<double> line(int count, double first, double slope) {
-    QList<double> values;
-    for (int i = 0; i < count; ++i)
-        values.append(first + slope * i);
-    return values;
-}
+using samplechart::evening;
+using samplechart::line;
 
 Chart::Series central(const QList<double>& values) {
     return {u"Средняя"_qs, values, Qt::blue, 2.5};
@@ -40,10 +35,7 @@ Chart::Series central(const QList<double>& values) {
 
 // One series in промилле on a grid from the evening.
 Chart chartOf(int step, const QList<double>& values) {
-    Chart chart;
-    chart.start = evening;
-    chart.stepSeconds = step;
-    chart.series = {central(values)};
+    Chart chart = samplechart::of(evening, step, values);
     chart.leftUnit = u"‰"_qs;
     return chart;
 }
