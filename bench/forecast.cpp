@@ -3,6 +3,7 @@
 // cost of painting an empty widget of the same size, measured in the same run.
 #include "forecast/forecast.h"
 #include "app/chartwidget.h"
+#include "windows/forecastchart.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,27 +35,6 @@ QList<Drink> evening() {
     return drinks;
 }
 
-ChartDescription described(const Forecast& f) {
-    using Chart = ChartDescription;
-    Chart chart;
-    chart.leftUnit = QStringLiteral("‰");
-    chart.rightUnit = QStringLiteral("мг/л");
-    chart.rightFactor = 0.5;
-    chart.start = f.start();
-    chart.stepSeconds = 60;
-    chart.band = Chart::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
-                             QColor(0x99, 0xBB, 0xEE, 110)};
-    chart.series = {Chart::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
-                                  QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}};
-    chart.levelLines = {Chart::LevelLine{0.3, QStringLiteral("предел 0,30 ‰"), QColor(0xC0, 0, 0),
-                                         Qt::DashDotLine}};
-    chart.timeLines = {Chart::TimeLine{f.start().addSecs(4 * 3600), QStringLiteral("сейчас"),
-                                       QColor(0x20, 0x80, 0x20), Qt::DotLine}};
-    const Peak peak = f.peak();
-    chart.marks = {Chart::Mark{peak.time.central, peak.level.central, QStringLiteral("пик")}};
-    return chart;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,7 +53,8 @@ int main(int argc, char* argv[]) {
 
     ChartWidget chart;
     chart.resize(1000, 600);
-    chart.setDescription(described(forecast));
+    chart.setDescription(
+        forecastchart::describe(forecast, 0.3, forecast.start().addSecs(4 * 3600)));
     QWidget empty;
     empty.resize(1000, 600);
     QImage canvas(1000, 600, QImage::Format_ARGB32_Premultiplied);
