@@ -74,6 +74,14 @@ QString DrinksModel::problem(int row, int column) const {
     return field && field->problem ? check.*field->problem : QString();
 }
 
+QString DrinksModel::state(int row) const {
+    const QString wrong = problem(row, StateColumn);
+    if (!wrong.isEmpty() || row >= m_checks.size() || !m_now)
+        return wrong;
+    const std::optional<Drink>& drink = m_checks[row].drink;
+    return drink && drink->start > m_now() ? QStringLiteral("запланирован") : QString();
+}
+
 QVariant DrinksModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
@@ -90,7 +98,7 @@ QVariant DrinksModel::data(const QModelIndex& index, int role) const {
                                                : m_typedDates[row];
         return drink.date.toString(QStringLiteral("dd.MM"));
     case StateColumn:
-        return role == Qt::DisplayRole ? problem(row, StateColumn) : QVariant();
+        return role == Qt::DisplayRole ? state(row) : QVariant();
     default:
         return drink.*textField(index.column())->member;
     }
@@ -125,6 +133,16 @@ bool DrinksModel::setData(const QModelIndex& index, const QVariant& value, int r
         member = text;
     }
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    // A clock time alone belongs to the evening around now, unless a date was typed.
+    if (index.column() == TimeColumn && m_now && m_typedDates[row].isEmpty())
+        if (const std::optional<QTime> time = forecastinput::clockTime(text).value) {
+            const QDate day = dayOfTime(*time, m_now());
+            if (day != drink.date) {
+                drink.date = day;
+                const QModelIndex date = this->index(row, DateColumn);
+                emit dataChanged(date, date, {Qt::DisplayRole, Qt::EditRole});
+            }
+        }
     return true;
 }
 

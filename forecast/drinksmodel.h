@@ -4,13 +4,17 @@
 #include "eveningcheck.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 #include <QList>
 #include <QStringList>
+
+#include <functional>
 
 // The evening's drinks as a table: one row a drink, one column a field (the date, then
 // eveningfields::DrinkTexts), and a last column that says when a row needs a look. Edits come
 // in as text, exactly as typed; a date that is not a day of the calendar leaves the drink
-// without a date but is kept as typed for its editor, so nothing typed is lost.
+// without a date but is kept as typed for its editor, so nothing typed is lost. The state
+// column says "проверьте" for a row with a wrong field and "запланирован" for one still to come.
 class DrinksModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -37,6 +41,10 @@ public:
     int append(const DrinkEntry& drink);
     // The check of every row, in order, for the problem role and the state column.
     void setChecks(const QList<DrinkEntryCheck>& checks);
+    // The clock the rows are measured against: a time typed into a row whose date was not typed
+    // takes the day that makes it the latest moment up to an hour from now (dayOfTime), and a
+    // drink that begins after now is marked as planned.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -51,8 +59,10 @@ public:
 
 private:
     QString problem(int row, int column) const;
+    QString state(int row) const;
 
     QList<DrinkEntry> m_drinks;
     QStringList m_typedDates; // the date as typed into the row's editor; empty: not typed
     QList<DrinkEntryCheck> m_checks;
+    std::function<QDateTime()> m_now;
 };

@@ -34,6 +34,13 @@ std::optional<QDateTime> drinkStart(const DrinkEntry& entry, const QDateTime& zo
     return start;
 }
 
+QDate dayOfTime(QTime time, const QDateTime& now) {
+    const QDateTime latest = now.addSecs(3600);
+    QDateTime moment = latest;
+    moment.setTime(time);
+    return moment > latest ? latest.date().addDays(-1) : latest.date();
+}
+
 QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& now) {
     constexpr qint64 Day = 24 * 3600;
     QStringList problems;

@@ -34,6 +34,10 @@ DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry);
 // time, or the end of its day when the time is not one; nothing without a day.
 std::optional<QDateTime> drinkStart(const DrinkEntry& entry, const QDateTime& zoneOf = {});
 
+// The day of a drink typed as a clock time only: the one that makes it the latest moment at or
+// before an hour from now, so that "22:30" typed at 02:50 is last night's.
+QDate dayOfTime(QTime time, const QDateTime& now);
+
 // How far the drinks of one evening may lie from now, either way, and from the first of them.
 // Further is no evening to forecast, and would only cost time and memory to draw.
 inline constexpr int EveningDaysFromNow = Forecast::MaxSpanDays;

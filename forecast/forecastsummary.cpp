@@ -25,13 +25,13 @@ QDateTime toNearestMinute(const QDateTime& moment) {
 
 // "с 22:11 (от 21:46 до 22:50)"; the band is left out when it shows the same minute. A day
 // is named once: the band's ends name theirs only where it is not the central one's.
-QString timeRangeText(const QString& preposition, const TimeRange& range, QDate firstDay) {
-    const QString central = clockText(range.central, firstDay);
+QString timeRangeText(const QString& preposition, const TimeRange& range, QDate today) {
+    const QString central = clockText(range.central, today);
     const QDate centralDay = toNearestMinute(range.central).date();
     const auto end = [&](const QDateTime& moment) {
         return toNearestMinute(moment).date() == centralDay
                    ? toNearestMinute(moment).toString(QStringLiteral("HH:mm"))
-                   : clockText(moment, firstDay);
+                   : clockText(moment, today);
     };
     const QString earliest = end(range.earliest);
     const QString latest = end(range.latest);
@@ -41,9 +41,9 @@ QString timeRangeText(const QString& preposition, const TimeRange& range, QDate 
     return text;
 }
 
-QString peakLine(const Peak& peak, QDate firstDay) {
+QString peakLine(const Peak& peak, QDate today) {
     QString text = QStringLiteral("Пик: ") + levelText(peak.level.central) + promille() +
-                   QStringLiteral(" в ") + clockText(peak.time.central, firstDay);
+                   QStringLiteral(" в ") + clockText(peak.time.central, today);
     const QString band = bandText(peak.level.lowest, peak.level.highest);
     if (band != levelText(peak.level.central))
         text += QStringLiteral(" (") + band + promille() + u')';
@@ -64,7 +64,7 @@ QString verdictText(Verdict verdict) {
 
 // Every answer line but the closing warning.
 QStringList withoutWarning(const Forecast& forecast, const Limit& limit,
-                           std::optional<QTime> planned);
+                           std::optional<QTime> planned, QDate today);
 } // namespace
 
 QString nowLine(const Forecast& forecast, const QDateTime& now) {
@@ -87,22 +87,71 @@ QString levelText(double value) {
     return QString::number(value, 'f', 2).replace(u'.', u',');
 }
 
-QString clockText(const QDateTime& moment, QDate firstDay) {
+QString clockText(const QDateTime& moment, QDate today) {
     const QDateTime t = toNearestMinute(moment);
-    QString text = t.toString(QStringLiteral("HH:mm"));
-    if (t.date() != firstDay)
-        text += QStringLiteral(", ") +
-                QLocale(QLocale::Russian).toString(t.date(), QStringLiteral("d MMMM"));
+    const QString time = t.toString(QStringLiteral("HH:mm"));
+    switch (today.daysTo(t.date())) {
+    case 0:
+        return time;
+    case 1:
+        return time + QStringLiteral(", завтра");
+    case -1:
+        return time + QStringLiteral(", вчера");
+    default:
+        return time + QStringLiteral(", ") +
+               QLocale(QLocale::Russian).toString(t.date(), QStringLiteral("d MMMM"));
+    }
+}
+
+QString durationText(qint64 minutes) {
+    const qint64 hours = minutes / 60;
+    const qint64 rest = minutes % 60;
+    if (hours == 0)
+        return QString::number(rest) + QStringLiteral(" мин");
+    QString text = QString::number(hours) + QStringLiteral(" ч");
+    if (rest != 0)
+        text += u' ' + QString::number(rest) + QStringLiteral(" мин");
     return text;
 }
 
-QStringList lines(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned) {
-    return withoutWarning(forecast, limit, planned) << warning();
+QStringList headline(const Forecast& forecast, const Limit& limit, const QDateTime& now) {
+    if (forecast.isEmpty())
+        return {};
+    const QDate today = now.date();
+    const QDateTime shownNow = toNearestMinute(now);
+    // "через …" counts between the minutes as shown, so the two always agree.
+    const auto after = [&](const QDateTime& moment) {
+        return QStringLiteral(" (через ") +
+               durationText(shownNow.secsTo(toNearestMinute(moment)) / 60) + u')';
+    };
+    QStringList out;
+    const std::optional<TimeRange> below = forecast.fallsTo(limit.effectivePromille());
+    // The careful answer leads: the time of the slow elimination, the latest of the band.
+    if (!below)
+        out << QStringLiteral("Можно за руль: уровень ниже предела даже при медленном выведении");
+    else if (toNearestMinute(below->latest) <= shownNow)
+        out << QStringLiteral("Можно за руль: ниже предела даже при медленном выведении");
+    else
+        out << QStringLiteral("За руль — не раньше ") + clockText(below->latest, today) +
+                   after(below->latest);
+    if (const std::optional<TimeRange> sober = forecast.soberAt()) {
+        if (toNearestMinute(sober->latest) <= shownNow)
+            out << QStringLiteral("Алкоголь выведен даже при медленном выведении");
+        else
+            out << QStringLiteral("Трезвы к ") + clockText(sober->latest, today) +
+                       after(sober->latest);
+    }
+    return out;
+}
+
+QStringList lines(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned,
+                  QDate today) {
+    return withoutWarning(forecast, limit, planned, today) << warning();
 }
 
 QStringList answers(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned,
                     const QDateTime& now) {
-    QStringList out = withoutWarning(forecast, limit, planned);
+    QStringList out = withoutWarning(forecast, limit, planned, now.date());
     if (!forecast.isEmpty())
         out.insert(1, nowLine(forecast, now));
     return out;
@@ -122,17 +171,29 @@ QStringList shown(const Evening& form, const EveningCheck& check, const QDateTim
     // Nothing of an earlier answer may stand beside fields that no longer give it.
     if (!check.ok())
         return {checkFields()};
-    return answers(*check.forecast, check.limit, check.plannedTime, now) << warning();
+    QStringList out = answers(*check.forecast, check.limit, check.plannedTime, now);
+    if (const std::optional<QDateTime> next = firstPlanned(check, now))
+        out << QStringLiteral("Учтены и запланированные напитки: первый в ") +
+                   clockText(*next, now.date());
+    return out << warning();
+}
+
+std::optional<QDateTime> firstPlanned(const EveningCheck& check, const QDateTime& now) {
+    std::optional<QDateTime> first;
+    for (const DrinkEntryCheck& drink : check.drinks)
+        if (drink.drink && drink.drink->start > now && (!first || drink.drink->start < *first))
+            first = drink.drink->start;
+    return first;
 }
 
 namespace {
 
 QStringList withoutWarning(const Forecast& forecast, const Limit& limit,
-                           std::optional<QTime> planned) {
+                           std::optional<QTime> planned, QDate today) {
     if (forecast.isEmpty())
         return {QStringLiteral("Напитки не указаны — прогноз не построен.")};
 
-    const QDate day = forecast.start().date();
+    const QDate day = today.isValid() ? today : forecast.start().date();
     const double border = limit.effectivePromille();
     const QString borderText = numbertext::decimalText(border) + promille();
     QStringList out;

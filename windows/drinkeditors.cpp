@@ -1,5 +1,6 @@
 #include "drinkeditors.h"
 
+#include "forecast/drinksmodel.h"
 #include "windows/forecastlook.h"
 
 #include <QComboBox>
@@ -35,5 +36,7 @@ void DrinkEditorsDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
 void ProblemTextDelegate::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->palette.setColor(QPalette::Text, forecastlook::ProblemColour);
+    // A row to check is said in the problems' colour; a planned one in the ordinary text's.
+    if (!index.data(DrinksModel::ProblemRole).toString().isEmpty())
+        option->palette.setColor(QPalette::Text, forecastlook::ProblemColour);
 }

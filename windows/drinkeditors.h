@@ -16,7 +16,7 @@ public:
                       const QModelIndex& index) const override;
 };
 
-// The table's state column, in the colour of the problems beside the fields.
+// The table's state column: a row to check in the colour of the problems beside the fields.
 class ProblemTextDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -252,6 +252,18 @@ QWidget* Builder::buildAnswers() {
     planner->addStretch();
     layout->addLayout(planner);
 
+    // The answer at a glance, above the rest.
+    c.headline = new QLabel(box);
+    c.headline->setObjectName(QStringLiteral("Headline"));
+    c.headline->setWordWrap(true);
+    c.headline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont large = c.headline->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    c.headline->setFont(large);
+    c.headline->hide();
+    layout->addWidget(c.headline);
+
     c.summary = new QLabel(box);
     c.summary->setObjectName(QStringLiteral("Summary"));
     c.summary->setWordWrap(true);

@@ -32,6 +32,7 @@ struct ForecastControls {
     QLineEdit* ownLimit = nullptr;
     QPushButton* help = nullptr;
     ChartWidget* chart = nullptr;
+    QLabel* headline = nullptr; // the answer at a glance, bold
     QLabel* summary = nullptr;
     QList<QPushButton*> keep; // the report, printing, the chart, the data
     QHash<QLineEdit*, QLabel*> problems;

@@ -44,6 +44,7 @@ ForecastWindow::ForecastWindow(Application& app)
     resize(1100, 720);
 
     m_drinks = new DrinksModel(this);
+    m_drinks->setClock([this] { return m_app.services().clock.currentDateTime(); });
     m_ui = layOutForecast(*this, *m_drinks);
     m_keeper = std::make_unique<ForecastKeeper>(this, m_app.services());
     bindFields();
@@ -351,6 +352,11 @@ void ForecastWindow::recompute() {
     else
         m_ui.chart->setEmptyText(m_summary.constFirst());
     m_ui.summary->setText(m_summary.join(u'\n'));
+    const QStringList headline =
+        m_check.ok() ? forecastsummary::headline(*m_check.forecast, m_check.limit, now)
+                     : QStringList();
+    m_ui.headline->setText(headline.join(u'\n'));
+    m_ui.headline->setVisible(!headline.isEmpty());
     for (QWidget* button : m_ui.keep)
         button->setEnabled(m_check.ok());
     // The chart is never the only carrier: a screen reader reads the answers from it too.

@@ -1,4 +1,5 @@
 #include "forecast/bodymodel.h"
+#include "forecast/drinksmodel.h"
 #include "forecast/eveningcheck.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/modelchoice.h"
@@ -19,6 +20,11 @@ private slots:
     void reportListsTheWindowsAnswersWithoutTheWarning();
     void reportNamesEveryModelForAllModels();
     void modelChoicesReadWhatTheirModelsNeed();
+    void headlineLeadsWithTheCarefulTime_data();
+    void headlineLeadsWithTheCarefulTime();
+    void aClockTimeBelongsToTheEveningAroundNow_data();
+    void aClockTimeBelongsToTheEveningAroundNow();
+    void drinksStillToComeAreMarkedAsPlanned();
 };
 
 namespace {
@@ -99,6 +105,79 @@ void TestForecastAnswer::modelChoicesReadWhatTheirModelsNeed() {
     QVERIFY(!modelchoice::isKnown(u"mystery"));
     QVERIFY(!modelchoice::needsHeight(u"mystery") && !modelchoice::needsAge(u"mystery"));
     QVERIFY(modelchoice::name(u"mystery").isEmpty() && modelchoice::sources(u"mystery").isEmpty());
+}
+
+void TestForecastAnswer::headlineLeadsWithTheCarefulTime_data() {
+    // 100 g of vodka at 21:00 for 80 kg: under 0,3 ‰ from 22:11 (21:46 to 22:50), sober at
+    // 00:29 (23:39 to 01:50); the slow elimination gives the later time of each.
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("still above") << QTime(22, 0)
+                                 << QStringList{u"За руль — не раньше 23:50 (через 1 ч 50 мин)"_qs,
+                                                u"Трезвы к 02:50, завтра (через 4 ч 50 мин)"_qs};
+    QTest::newRow("below at the central rate, not yet at the slow one")
+        << QTime(23, 30)
+        << QStringList{u"За руль — не раньше 23:50 (через 20 мин)"_qs,
+                       u"Трезвы к 02:50, завтра (через 3 ч 20 мин)"_qs};
+    QTest::newRow("below even at the slow rate")
+        << QTime(23, 50)
+        << QStringList{u"Можно за руль: ниже предела даже при медленном выведении"_qs,
+                       u"Трезвы к 02:50, завтра (через 3 ч)"_qs};
+}
+
+void TestForecastAnswer::headlineLeadsWithTheCarefulTime() {
+    QFETCH(QTime, now);
+    const QDateTime at(QDate(2026, 12, 8), now);
+    const EveningCheck check = checkEvening(goodForm(), at);
+    QVERIFY(check.ok());
+    QTEST(forecastsummary::headline(*check.forecast, check.limit, at), "expected");
+}
+
+void TestForecastAnswer::aClockTimeBelongsToTheEveningAroundNow_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("day");
+    const QDate today(2026, 12, 9);
+    const QDate yesterday(2026, 12, 8);
+    // It is 02:50: an hour ahead is still tonight, anything later was last night.
+    QTest::newRow("last night") << u"22:30"_qs << yesterday;
+    QTest::newRow("just after midnight") << u"00:10"_qs << today;
+    QTest::newRow("within the coming hour") << u"03:50"_qs << today;
+    QTest::newRow("past the coming hour") << u"03:51"_qs << yesterday;
+    QTest::newRow("not a time yet") << u"22:3"_qs << today;
+}
+
+void TestForecastAnswer::aClockTimeBelongsToTheEveningAroundNow() {
+    QFETCH(QString, typed);
+    const QDateTime now(QDate(2026, 12, 9), QTime(2, 50));
+    DrinksModel model;
+    model.setClock([now] { return now; });
+    DrinkEntry drink = goodForm().drinks[0];
+    drink.date = now.date();
+    model.setDrinks({drink});
+    QVERIFY(model.setData(model.index(0, DrinksModel::TimeColumn), typed));
+    QTEST(model.drinks()[0].date, "day");
+    // A date typed by hand stays as typed.
+    QVERIFY(model.setData(model.index(0, DrinksModel::DateColumn), u"07.12.2026"_qs));
+    QVERIFY(model.setData(model.index(0, DrinksModel::TimeColumn), u"01:00"_qs));
+    QCOMPARE(model.drinks()[0].date, QDate(2026, 12, 7));
+}
+
+void TestForecastAnswer::drinksStillToComeAreMarkedAsPlanned() {
+    Evening evening = goodForm();
+    evening.drinks.append(evening.drinks[0]);
+    evening.drinks[1].time = u"23:30"_qs;
+    const EveningCheck check = checkEvening(evening, Now);
+    QVERIFY(check.ok());
+    DrinksModel model;
+    model.setClock([] { return Now; });
+    model.setDrinks(evening.drinks);
+    model.setChecks(check.drinks);
+    QCOMPARE(model.index(0, DrinksModel::StateColumn).data().toString(), QString());
+    QCOMPARE(model.index(1, DrinksModel::StateColumn).data().toString(), u"запланирован"_qs);
+    QCOMPARE(model.index(1, DrinksModel::StateColumn).data(DrinksModel::ProblemRole).toString(),
+             QString()); // planned is not wrong
+    const QStringList shown = forecastsummary::shown(evening, check, Now);
+    QCOMPARE(shown[shown.size() - 2], u"Учтены и запланированные напитки: первый в 23:30"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestForecastAnswer)

@@ -176,9 +176,10 @@ void TestForecastText::clockText_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("text");
     QTest::newRow("30 s rounds up") << evening(0).addSecs(30) << u"20:01"_qs;
-    QTest::newRow("next day, genitive month") << evening(269) << u"00:29, 9 декабря"_qs;
-    QTest::newRow("rounding into the next day")
-        << evening(239).addSecs(45) << u"00:00, 9 декабря"_qs;
+    QTest::newRow("next day") << evening(269) << u"00:29, завтра"_qs;
+    QTest::newRow("rounding into the next day") << evening(239).addSecs(45) << u"00:00, завтра"_qs;
+    QTest::newRow("the day before") << evening(-21 * 60) << u"23:00, вчера"_qs;
+    QTest::newRow("two days on, genitive month") << evening(28 * 60) << u"00:00, 10 декабря"_qs;
     QTest::newRow("another month")
         << QDateTime(QDate(2025, 3, 8), QTime(7, 5)) << u"07:05, 8 марта"_qs;
 }
@@ -199,13 +200,13 @@ void TestForecastText::summaryLines_data() {
     // 0,1837 (0,16) and 0,3337 (0,10); at 21:00: 0,4237 and 0,4837.
     const QList<Drink> vodka{Drink{evening(0), 100, 40}};
     const QString below = u"Ниже предела 0,3 ‰: с 22:11 (от 21:46 до 22:50)"_qs;
-    const QString sober = u"Алкоголь выведен: в 00:29, 9 декабря (от 23:39 до 01:50)"_qs;
+    const QString sober = u"Алкоголь выведен: в 00:29, завтра (от 23:39 до 01:50)"_qs;
     QTest::newRow("next morning") << vodka << 0.0 << QTime(8, 0)
                                   << QStringList{u"Пик: 0,58 ‰ в 20:00"_qs,
                                                  russia,
                                                  below,
                                                  sober,
-                                                 u"В 08:00, 9 декабря: 0,00 ‰ — ниже предела "
+                                                 u"В 08:00, завтра: 0,00 ‰ — ниже предела "
                                                  u"даже при медленном выведении"_qs,
                                                  warning};
     QTest::newRow("uncertain") << vodka << 0.0 << QTime(22, 30)

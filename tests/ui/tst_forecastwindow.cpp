@@ -39,6 +39,7 @@ private slots:
     void reportChartAndDataAreSavedWhereTheUserSays();
     void modelCountryAndDriverChangeTheAnswers();
     void everyControlHasASpokenName();
+    void aDrinkTypedAfterMidnightIsLastNights();
     void cancelledOrImpossibleSaveLeavesNothing();
     void impossibleOrFarOffDateIsMarkedAtOnce();
 };
@@ -147,7 +148,7 @@ void TestForecastWindow::plannerGivesThreeAnswers_data() {
     QTest::addColumn<QString>("answer");
     // 100 g of vodka at 21:00: 0,58 ‰ falling by 0,10…0,16 per hour.
     QTest::newRow("morning") << u"08:00"_qs
-                             << u"В 08:00, 9 декабря: 0,00 ‰ — ниже предела даже при "
+                             << u"В 08:00, завтра: 0,00 ‰ — ниже предела даже при "
                                 u"медленном выведении"_qs;
     QTest::newRow("just after") << u"21:30"_qs << u"— выше предела даже при быстром выведении"_qs;
     QTest::newRow("around the crossing")
@@ -426,6 +427,26 @@ void TestForecastWindow::impossibleOrFarOffDateIsMarkedAtOnce() {
     settle();
     QVERIFY(!f("SaveProblem")->isVisible());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestForecastWindow::aDrinkTypedAfterMidnightIsLastNights() {
+    t->clock.setWallClock(QDateTime(QDate(2026, 12, 9), QTime(2, 50)));
+    openForecast();
+    TestApplication::click(f("AddDrink"));
+    QLineEdit* time = f<QLineEdit>("DrinkTime");
+    time->clear();
+    QTest::keyClicks(time, u"22:30"_qs);
+    f<QLineEdit>("DrinkGrams")->setText(u"100"_qs);
+    f<QLineEdit>("BodyMass")->setText(u"80"_qs);
+    QCOMPARE(f<QLineEdit>("DrinkDate")->text(), u"08.12.2026"_qs);
+    QCOMPARE(cell(0, 0), u"08.12"_qs);
+    // Four hours and twenty minutes after 100 g of vodka, not a drink twenty hours ahead.
+    QVERIFY2(summary().contains(u"Сейчас (02:50): 0,02 ‰"_qs), qPrintable(summary()));
+    QVERIFY(summary().contains(u"Пик: 0,58 ‰ в 22:30, вчера"_qs));
+    auto* headline = f<QLabel>("Headline");
+    QVERIFY(headline->isVisible());
+    QCOMPARE(headline->text(), u"Можно за руль: ниже предела даже при медленном выведении\n"
+                               u"Трезвы к 04:20 (через 1 ч 30 мин)"_qs);
 }
 
 QTEST_MAIN(TestForecastWindow)
