@@ -259,7 +259,10 @@ QWidget* Builder::buildAnswers() {
     c.headline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont large = c.headline->font();
     large.setBold(true);
-    large.setPointSizeF(large.pointSizeF() * 1.3);
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 1.3);
+    else
+        large.setPixelSize(qRound(large.pixelSize() * 1.3));
     c.headline->setFont(large);
     c.headline->hide();
     layout->addWidget(c.headline);
