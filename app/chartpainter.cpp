@@ -188,7 +188,9 @@ void ChartPainter::paint(std::optional<int> cursor) const {
     paintBand();
     paintSeries();
     painter.restore();
-    const QList<QRectF> labels = paintLevelLines();
+    QList<QRectF> labels = paintLevelLines();
+    if (const std::optional<QRectF> legend = paintLegend())
+        labels.append(*legend);
     paintTimeLines();
     paintMarks(labels);
     if (cursor)
@@ -384,6 +386,33 @@ void ChartPainter::paintTimeLines() const {
         painter.drawText(QRectF(left, l.plotRect().top() - l.lineHeight() - 2, w, l.lineHeight()),
                          Qt::AlignCenter, line.label);
     }
+}
+
+std::optional<QRectF> ChartPainter::paintLegend() const {
+    if (!m_chart.band || m_chart.band->name.isEmpty())
+        return std::nullopt;
+    // The band's name with a swatch of its fill, in the plot's top right corner.
+    const ChartGeometry& l = m_geometry;
+    const qreal swatch = m_metrics.height() * 0.9;
+    const QSizeF size(swatch + 4 + m_metrics.horizontalAdvance(m_chart.band->name) + 8,
+                      l.lineHeight());
+    const QRectF box(QPointF(l.plotRect().right() - size.width() - 4, l.plotRect().top() + 4),
+                     size);
+    QPainter& painter = m_painter;
+    drawLabel(painter, box, QString(), m_palette.color(QPalette::Text),
+              m_palette.color(QPalette::Base));
+    const QRectF mark(box.left() + 4, box.center().y() - swatch / 3, swatch, swatch * 2 / 3);
+    QColor edge = m_chart.band->fill;
+    edge.setAlpha(255);
+    painter.save();
+    painter.setPen(QPen(edge.darker(140), 1, Qt::DashLine));
+    painter.setBrush(m_chart.band->fill);
+    painter.drawRect(mark);
+    painter.setPen(m_palette.color(QPalette::Text));
+    painter.drawText(box.adjusted(swatch + 8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     m_chart.band->name);
+    painter.restore();
+    return box;
 }
 
 void ChartPainter::paintMarks(QList<QRectF> taken) const {

@@ -34,6 +34,8 @@ private:
     // Returns where the labels went, for the marks to keep clear of.
     QList<QRectF> paintLevelLines() const;
     void paintTimeLines() const;
+    // The band's legend; where it went, for the marks to keep clear of.
+    std::optional<QRectF> paintLegend() const;
     void paintMarks(QList<QRectF> taken) const;
     void paintCursor(int index) const;
 

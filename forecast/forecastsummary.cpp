@@ -103,6 +103,14 @@ QString clockText(const QDateTime& moment, QDate today) {
     }
 }
 
+QString bandLegend(const Forecast& forecast) {
+    const ForecastParams& p = forecast.params();
+    return QStringLiteral("диапазон: ") +
+           (forecast.model() == Forecast::AllModels ? QStringLiteral("все модели, ") : QString()) +
+           QStringLiteral("выведение ") + levelText(p.slowestRate) + u'–' +
+           levelText(p.fastestRate) + QStringLiteral(" ‰/ч");
+}
+
 QString durationText(qint64 minutes) {
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;

@@ -24,6 +24,9 @@ QStringList lines(const Forecast& forecast, const Limit& limit,
 // or "Можно за руль: …", then "Трезвы к …". Nothing for an empty forecast.
 QStringList headline(const Forecast& forecast, const Limit& limit, const QDateTime& now);
 
+// What the chart's band spans: "диапазон: выведение 0,10–0,16 ‰/ч".
+QString bandLegend(const Forecast& forecast);
+
 // "4 ч 42 мин", "35 мин", "2 ч".
 QString durationText(qint64 minutes);
 

@@ -16,7 +16,7 @@ ChartDescription describe(const Forecast& f, double limit, const QDateTime& now)
     chart.rightFactor = Limit::BreathPerPromille;
     chart.start = f.start();
     chart.stepSeconds = 60;
-    chart.band = Chart::Band{QStringLiteral("диапазон"), f.fastCurve(), f.slowCurve(),
+    chart.band = Chart::Band{forecastsummary::bandLegend(f), f.fastCurve(), f.slowCurve(),
                              QColor(0x99, 0xBB, 0xEE, 110)};
     chart.series = {Chart::Series{QStringLiteral("средняя оценка"), f.centralCurve(),
                                   QColor(0x10, 0x30, 0x90), 2.5, Qt::SolidLine}};

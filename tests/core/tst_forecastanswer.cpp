@@ -25,6 +25,7 @@ private slots:
     void aClockTimeBelongsToTheEveningAroundNow_data();
     void aClockTimeBelongsToTheEveningAroundNow();
     void drinksStillToComeAreMarkedAsPlanned();
+    void bandLegendNamesWhatTheBandSpans();
 };
 
 namespace {
@@ -178,6 +179,16 @@ void TestForecastAnswer::drinksStillToComeAreMarkedAsPlanned() {
              QString()); // planned is not wrong
     const QStringList shown = forecastsummary::shown(evening, check, Now);
     QCOMPARE(shown[shown.size() - 2], u"Учтены и запланированные напитки: первый в 23:30"_qs);
+}
+
+void TestForecastAnswer::bandLegendNamesWhatTheBandSpans() {
+    Evening evening = goodForm();
+    evening.slowestRate = u"0,08"_qs;
+    QCOMPARE(forecastsummary::bandLegend(*checkEvening(evening, Now).forecast),
+             u"диапазон: выведение 0,08–0,16 ‰/ч"_qs);
+    evening.model = Forecast::AllModels.toString();
+    QCOMPARE(forecastsummary::bandLegend(*checkEvening(evening, Now).forecast),
+             u"диапазон: все модели, выведение 0,08–0,16 ‰/ч"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestForecastAnswer)
