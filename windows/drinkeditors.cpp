@@ -35,5 +35,6 @@ void DrinkEditorsDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
 void ProblemTextDelegate::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->palette.setColor(QPalette::Text, forecastlook::ProblemColour);
+    option->palette.setColor(QPalette::Text,
+                             forecastlook::problemWords(option->palette.color(QPalette::Base)));
 }
