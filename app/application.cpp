@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,6 +15,9 @@ Application::Application(Services& services)
     : m_services(services)
     , m_windows(*this) {
     initResources();
+    // The program speaks Russian under any system language: calendars, dates and numbers that
+    // Qt writes by itself follow this locale.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     uifont::install();
     // Every control gets this face; the platform's default face is then never looked up.
     QApplication::setFont(uifont::font(uifont::Size::Small));

@@ -1,5 +1,7 @@
 #include "chartpainter.h"
 
+#include "contrast.h"
+
 #include <QFontInfo>
 #include <QPainter>
 #include <QPainterPath>
@@ -171,11 +173,20 @@ void ChartPainter::paint(QPainter& painter, const QRectF& area, const ChartDescr
     painter.restore();
 }
 
+QColor ChartPainter::onThePlot(const QColor& wanted, double minimum) const {
+    return contrast::readableOn(wanted.isValid() ? wanted : m_palette.color(QPalette::Text),
+                                m_palette.color(QPalette::Base), minimum);
+}
+
+QColor ChartPainter::besideThePlot(const QColor& text) const {
+    return contrast::readableOn(text, m_palette.color(QPalette::Window), contrast::ForText);
+}
+
 void ChartPainter::paint(std::optional<int> cursor) const {
     QPainter& painter = m_painter;
     const ChartGeometry& l = m_geometry;
     if (!m_chart.hasData()) {
-        painter.setPen(m_palette.color(QPalette::PlaceholderText));
+        painter.setPen(besideThePlot(m_palette.color(QPalette::PlaceholderText)));
         painter.drawText(QRectF(QPointF(), l.size()).adjusted(8, 8, -8, -8),
                          Qt::AlignCenter | Qt::TextWordWrap, m_chart.emptyText);
         return;
@@ -201,7 +212,8 @@ void ChartPainter::paintAxes() const {
     QPainter& painter = m_painter;
     const ChartGeometry& l = m_geometry;
     const QRectF& plot = l.plotRect();
-    const QColor text = m_palette.color(QPalette::Text);
+    // The labels lie beside the plot, on the window; the lines on the plot.
+    const QColor text = besideThePlot(m_palette.color(QPalette::Text));
     const QColor base = m_palette.color(QPalette::Base);
     const qreal h = l.lineHeight();
     const bool right = m_chart.hasRightAxis();
@@ -267,7 +279,7 @@ void ChartPainter::paintAxes() const {
         days.isEmpty() ? plot.right() : l.toPixel(days.front().toMSecsSinceEpoch(), 0).x();
     // The starting day, unless the first midnight comes so soon its label would crowd it.
     if (firstMidnight - plot.left() > metrics.horizontalAdvance(u"00 ммм."_qs) + 8) {
-        painter.setPen(mix(text, base, 0.45));
+        painter.setPen(besideThePlot(mix(text, base, 0.45)));
         dateLabel(plot.left(), l.firstTime().date());
     }
     painter.setPen(text);
@@ -299,7 +311,7 @@ void ChartPainter::paintBand() const {
     const qsizetype size = std::min(band.lower.size(), band.upper.size());
     QColor edge = band.fill;
     edge.setAlpha(255);
-    edge = edge.darker(140);
+    edge = onThePlot(edge.darker(140), contrast::ForGraphics);
     const QPen edgePen(edge, 1, Qt::DashLine);
     for (const auto& [first, last] : runs(size, [&](qsizetype i) {
              return std::isfinite(band.lower[i]) && std::isfinite(band.upper[i]);
@@ -325,10 +337,17 @@ void ChartPainter::paintSeries() const {
     const QPointF origin = l.toPixel(m_chart.start.toMSecsSinceEpoch(), 0);
     const Mapper map{origin.x(), m_chart.stepSeconds * l.pixelsPerSecond(), origin.y(),
                      l.plotRect().height() / l.valueTop()};
+    const QColor base = m_palette.color(QPalette::Base);
+    const QColor bandOnPlot =
+        m_chart.band ? mix(base, withAlpha(m_chart.band->fill, 255), m_chart.band->fill.alphaF())
+                     : base;
     // The first series is the main one: drawn last, on top.
     for (auto series = m_chart.series.crbegin(); series != m_chart.series.crend(); ++series) {
-        QPen pen(series->colour.isValid() ? series->colour : m_palette.color(QPalette::Text),
-                 series->width, series->style, Qt::RoundCap, Qt::RoundJoin);
+        QColor colour = onThePlot(series->colour, contrast::ForGraphics);
+        // A curve runs through the band too, and stands out from it as well.
+        if (m_chart.band)
+            colour = contrast::readableOn(colour, bandOnPlot, contrast::ForGraphics);
+        QPen pen(colour, series->width, series->style, Qt::RoundCap, Qt::RoundJoin);
         painter.setPen(pen);
         const QList<double>& values = series->values;
         for (const auto& [first, last] :
@@ -351,7 +370,8 @@ QList<QRectF> ChartPainter::paintLevelLines() const {
     for (const ChartDescription::LevelLine& line : m_chart.levelLines) {
         if (!std::isfinite(line.value) || line.value < 0 || line.value > l.valueTop())
             continue;
-        const QColor colour = line.colour.isValid() ? line.colour : m_palette.color(QPalette::Text);
+        // The label is written in the line's colour.
+        const QColor colour = onThePlot(line.colour, contrast::ForText);
         const qreal y = l.toPixel(0, line.value).y();
         painter.setPen(QPen(colour, 1.5, line.style, Qt::FlatCap));
         painter.drawLine(QPointF(l.plotRect().left(), y), QPointF(l.plotRect().right(), y));
@@ -374,7 +394,8 @@ void ChartPainter::paintTimeLines() const {
     for (const ChartDescription::TimeLine& line : m_chart.timeLines) {
         if (!line.at.isValid())
             continue;
-        const QColor colour = line.colour.isValid() ? line.colour : m_palette.color(QPalette::Text);
+        // The label is written above the plot, in the line's colour.
+        const QColor colour = besideThePlot(onThePlot(line.colour, contrast::ForText));
         const qreal x = l.toPixel(line.at.toMSecsSinceEpoch(), 0).x();
         painter.setPen(QPen(colour, 1.5, line.style, Qt::FlatCap));
         painter.drawLine(QPointF(x, l.plotRect().top()), QPointF(x, l.plotRect().bottom()));

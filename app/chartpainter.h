@@ -13,7 +13,8 @@ class QPainter;
 
 // Draws a chart as its geometry lays it out: axes, band, series, level and time lines, marks
 // and the cursor's readout, or the empty text without data. The same picture on the screen, a
-// PDF page, a printer or an image.
+// PDF page, a printer or an image. The chart's own colours are kept where they stand out from
+// the palette's plot (Base) and window; elsewhere they are made lighter or darker until they do.
 class ChartPainter {
 public:
     // The painter's origin is the chart's top left corner and its font the geometry's.
@@ -38,6 +39,10 @@ private:
     std::optional<QRectF> paintLegend() const;
     void paintMarks(QList<QRectF> taken) const;
     void paintCursor(int index) const;
+    // A colour of the chart, or the text's, standing out from the plot by `minimum`.
+    QColor onThePlot(const QColor& wanted, double minimum) const;
+    // Text beside the plot, readable on the window around it.
+    QColor besideThePlot(const QColor& text) const;
 
     QPainter& m_painter;
     const ChartGeometry& m_geometry;

@@ -16,6 +16,12 @@ QString numberText(double x) {
     return numbertext::decimalText(x);
 }
 
+// A decimal point is read as the comma: "72.5" is what many keyboards type for 72,5. Only here,
+// in the forecast's own fields; a text with both marks stays unreadable.
+QString withComma(const QString& text) {
+    return text.contains(u',') ? text : QString(text).replace(u'.', u',');
+}
+
 // The ranges are those the computation holds its inputs to (Forecast, ForecastParams).
 // `rangeText` is also the answer for numbers too large to read: they are out of range too.
 Checked<double> number(const QString& text, double low, Lower lower, double high) {
@@ -28,7 +34,7 @@ Checked<double> number(const QString& text, double low, Lower lower, double high
         return Checked<double>::fail(QStringLiteral("введите число"));
     double value = 0;
     try {
-        value = numbertext::readDouble(text) + 0.0; // no "-0" past this point
+        value = numbertext::readDouble(withComma(text)) + 0.0; // no "-0" past this point
     } catch (const ConversionError&) {
         return Checked<double>::fail(QStringLiteral("не число"));
     } catch (const ArithmeticError&) {

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTime>
 
-// Reading the forecast window's fields. Numbers follow the program's one reading rule (the
-// comma is the only decimal separator); a problem comes back as a short Russian text.
+// Reading the forecast window's fields. Numbers follow the program's reading rule, except that
+// a decimal point is taken for the comma; a problem comes back as a short Russian text.
 namespace forecastinput {
 
 Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23:59

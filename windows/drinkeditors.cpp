@@ -38,5 +38,6 @@ void ProblemTextDelegate::initStyleOption(QStyleOptionViewItem* option,
     QStyledItemDelegate::initStyleOption(option, index);
     // A row to check is said in the problems' colour; a planned one in the ordinary text's.
     if (!index.data(DrinksModel::ProblemRole).toString().isEmpty())
-        option->palette.setColor(QPalette::Text, forecastlook::ProblemColour);
+        option->palette.setColor(QPalette::Text,
+                                 forecastlook::problemWords(option->palette.color(QPalette::Base)));
 }

@@ -8,7 +8,7 @@
 #include "forecast/limittable.h"
 #include "forecast/modelchoice.h"
 #include "windows/drinkeditors.h"
-#include "windows/forecastlook.h"
+#include "windows/forecastfield.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,12 +18,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
-using forecastlook::ProblemColour;
-
 namespace {
+
+// A list as wide as its layout lets it be, from a few letters up: its longest entry would
+// otherwise widen the window under a large font. The open list shows every entry whole.
+QComboBox* narrowable(QComboBox* list) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(8);
+    return list;
+}
 
 struct Builder {
     QWidget& window;
@@ -38,20 +46,33 @@ struct Builder {
     QWidget* buildAnswers();
 };
 
+// What each field must show whole, in any font: its widest likely entry.
+QString widestEntry(const QString& field) {
+    static const std::pair<const char*, const char16_t*> entries[] = {
+        {"DrinkDate", u"09.12.2026"}, {"DrinkTime", u"23:59"},   {"DrinkGrams", u"1000,5"},
+        {"DrinkStrength", u"12,5"},   {"DrinkMinutes", u"1440"}, {"BodyMass", u"120,5"},
+        {"Height", u"250"},           {"Age", u"120"},           {"Rate", u"0,125"},
+        {"SlowestRate", u"0,125"},    {"FastestRate", u"0,125"}, {"Deficit", u"12,5"},
+        {"Absorption", u"180"},       {"OwnLimit", u"0,25"},     {"PlannedTime", u"23:59"},
+    };
+    for (const auto& [name, text] : entries)
+        if (field == QLatin1String(name))
+            return QString::fromUtf16(text);
+    return {};
+}
+
 QLineEdit* Builder::field(QWidget* parent, const QString& name, const QString& spoken) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new ForecastField(parent);
     edit->setObjectName(name);
+    edit->setWidestText(widestEntry(name), name == u"PlannedTime");
     edit->setMaxLength(int(EveningTextLimit)); // what the kept evening holds
     edit->setAccessibleName(spoken);
     return edit;
 }
 
 QLabel* Builder::problemLabel(QWidget* parent, QLineEdit* forField) {
-    auto* label = new QLabel(parent);
+    auto* label = new ProblemLine(parent);
     label->setObjectName(forField->objectName() + QStringLiteral("Problem"));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, ProblemColour);
-    label->setPalette(p);
     c.problems.insert(forField, label);
     return label;
 }
@@ -73,6 +94,7 @@ QWidget* Builder::buildDrinks() {
     table->horizontalHeader()->setSectionResizeMode(DrinksModel::DrinkColumn, QHeaderView::Stretch);
     table->setMinimumHeight(110);
     layout->addWidget(table, 0, 0, 1, 6);
+    layout->setRowStretch(0, 1); // the list takes what height the box has to spare
 
     auto* add = new QPushButton(QStringLiteral("Добавить"), box);
     add->setObjectName(QStringLiteral("AddDrink"));
@@ -151,7 +173,7 @@ QWidget* Builder::buildPerson() {
             layout->addWidget(problemLabel(box, edit), row + 1, column * 3 + 1);
         c.captions.insert(w, label);
     };
-    c.sex = new QComboBox(box);
+    c.sex = narrowable(new QComboBox(box));
     c.sex->setObjectName(QStringLiteral("Sex"));
     c.sex->setAccessibleName(QStringLiteral("Пол"));
     c.sex->addItems({QStringLiteral("муж"), QStringLiteral("жен")});
@@ -176,7 +198,7 @@ QWidget* Builder::buildPerson() {
         const QString name = QString::fromLatin1(f.name);
         QWidget* w = nullptr;
         if (name == u"Model") {
-            auto* model = new QComboBox(box);
+            auto* model = narrowable(new QComboBox(box));
             model->setObjectName(name);
             model->setAccessibleName(QString::fromUtf16(f.spoken));
             for (const modelchoice::Choice& choice : modelchoice::all())
@@ -195,7 +217,7 @@ QWidget* Builder::buildPerson() {
 QWidget* Builder::buildLimit() {
     auto* box = new QGroupBox(QStringLiteral("Предел"), &window);
     auto* layout = new QGridLayout(box);
-    c.country = new QComboBox(box);
+    c.country = narrowable(new QComboBox(box));
     c.country->setObjectName(QStringLiteral("Country"));
     c.country->setAccessibleName(QStringLiteral("Страна"));
     for (const LimitEntry& entry : limittable::entries())
@@ -206,7 +228,7 @@ QWidget* Builder::buildLimit() {
     layout->addWidget(countryLabel, 0, 0);
     layout->addWidget(c.country, 0, 1, 1, 2);
 
-    auto* driver = new QComboBox(box);
+    auto* driver = narrowable(new QComboBox(box));
     driver->setObjectName(QStringLiteral("Driver"));
     driver->setAccessibleName(QStringLiteral("Водитель"));
     driver->addItem(QStringLiteral("обычный"), QStringLiteral("general"));
@@ -243,7 +265,6 @@ QWidget* Builder::buildAnswers() {
     QLineEdit* planned =
         field(box, QStringLiteral("PlannedTime"), QStringLiteral("Можно ли за руль в, ЧЧ:ММ"));
     planned->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
-    planned->setMaximumWidth(70);
     question->setBuddy(planned);
     planner->addWidget(question);
     planner->addWidget(planned);
@@ -298,18 +319,49 @@ QWidget* Builder::buildAnswers() {
     return box;
 }
 
+// A scroll area that scrolls only up and down: it is never narrower than its content.
+class UpAndDown : public QScrollArea {
+public:
+    explicit UpAndDown(QWidget* parent)
+        : QScrollArea(parent) {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    QSize minimumSizeHint() const override {
+        QSize size = QScrollArea::minimumSizeHint();
+        if (widget())
+            size.setWidth(widget()->minimumSizeHint().width() +
+                          verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+        return size;
+    }
+};
+
+// `content` in a frameless scroll area: it fills the area, and scrolls only where the area is
+// smaller than it can be, under a large font or in a small window.
+QScrollArea* scrolling(QWidget* content, QScrollArea* area) {
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidget(content);
+    return area;
+}
+
+// A widget to hold `layout`, without margins of its own.
+QWidget* holding(QLayout* layout) {
+    auto* w = new QWidget;
+    layout->setContentsMargins(0, 0, 0, 0);
+    w->setLayout(layout);
+    return w;
+}
+
 } // namespace
 
 ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     ForecastControls c;
     Builder build{window, drinks, c};
-    QPalette p = window.palette();
-    p.setColor(QPalette::WindowText, ProblemColour);
     for (auto [label, name] : {std::pair{&c.notice, "Notice"}, {&c.saveProblem, "SaveProblem"}}) {
-        *label = new QLabel(&window);
+        *label = new ProblemLine(&window);
         (*label)->setObjectName(QString::fromLatin1(name));
         (*label)->setWordWrap(true);
-        (*label)->setPalette(p);
         (*label)->hide();
     }
 
@@ -320,14 +372,19 @@ ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     c.chart = new ChartWidget(&window);
     c.chart->setObjectName(QStringLiteral("Chart"));
     bottom->addWidget(c.chart, 3);
+    // The limit and the answers scroll on their own when the answers run longer than the chart
+    // is high.
     auto* side = new QVBoxLayout;
     side->addWidget(build.buildLimit());
     side->addWidget(build.buildAnswers(), 1);
-    bottom->addLayout(side, 2);
+    bottom->addWidget(scrolling(holding(side), new UpAndDown(&window)), 2);
+    // Both rows grow with the window: the list of drinks, and more so the chart.
+    auto* content = new QVBoxLayout;
+    content->addLayout(top, 2);
+    content->addLayout(bottom, 3);
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(c.notice);
     layout->addWidget(c.saveProblem);
-    layout->addLayout(top);
-    layout->addLayout(bottom, 1);
+    layout->addWidget(scrolling(holding(content), new QScrollArea(&window)), 1);
     return c;
 }

@@ -16,8 +16,8 @@
 #include "settings/settingslocation.h"
 #include "windows/drinkeditors.h"
 #include "windows/forecastchart.h"
+#include "windows/forecastfield.h"
 #include "windows/forecastlayout.h"
-#include "windows/forecastlook.h"
 
 #include <QComboBox>
 #include <QDataWidgetMapper>
@@ -28,8 +28,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableView>
-
-using forecastlook::ProblemColour;
 
 namespace {
 // A change is written this long after the last one: typing is not written key by key.
@@ -357,6 +355,8 @@ void ForecastWindow::recompute() {
                      : QStringList();
     m_ui.headline->setText(headline.join(u'\n'));
     m_ui.headline->setVisible(!headline.isEmpty());
+    // Read out whole: the name says what the label is, the description what it says.
+    m_ui.summary->setAccessibleDescription(m_summary.join(u' '));
     for (QWidget* button : m_ui.keep)
         button->setEnabled(m_check.ok());
     // The chart is never the only carrier: a screen reader reads the answers from it too.
@@ -366,11 +366,8 @@ void ForecastWindow::recompute() {
 void ForecastWindow::setProblem(QLineEdit* edit, const QString& problem) {
     if (QLabel* label = m_ui.problems.value(edit))
         label->setText(problem);
-    edit->setAccessibleDescription(problem);
-    QPalette p = edit->palette();
-    p.setColor(QPalette::Base,
-               problem.isEmpty() ? palette().color(QPalette::Base) : forecastlook::ProblemField);
-    edit->setPalette(p);
+    if (auto* field = qobject_cast<ForecastField*>(edit))
+        field->setProblem(problem);
 }
 
 void ForecastWindow::showProblems() {

@@ -278,7 +278,7 @@ void TestForecastForm::oneBadFieldMeansNoForecast_data() {
     QTest::newRow("duration") << 3 << u"1441"_qs;
     QTest::newRow("mass") << 4 << u"300,5"_qs;
     QTest::newRow("deficit") << 5 << u"-1"_qs;
-    QTest::newRow("absorption") << 6 << u"1.0"_qs;
+    QTest::newRow("absorption") << 6 << u"1.0.0"_qs;
     QTest::newRow("planner") << 7 << u"8"_qs;
     QTest::newRow("central rate") << 8 << u"0,5001"_qs;
 }

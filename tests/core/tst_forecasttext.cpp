@@ -9,7 +9,7 @@ QDateTime evening(int minutes) {
     return QDateTime(QDate(2024, 12, 8), QTime(20, 0)).addSecs(60 * minutes);
 }
 
-enum class Field { Strength, Grams, Mass, Duration, Deficit, Absorption, Height, Age };
+enum class Field { Strength, Grams, Mass, Duration, Deficit, Absorption, Height, Age, OwnLimit };
 
 Checked<double> check(Field field, const QString& text) {
     switch (field) {
@@ -27,6 +27,8 @@ Checked<double> check(Field field, const QString& text) {
         return forecastinput::height(text);
     case Field::Age:
         return forecastinput::age(text);
+    case Field::OwnLimit:
+        return forecastinput::ownLimit(text);
     case Field::Absorption:
         break;
     }
@@ -64,7 +66,19 @@ void TestForecastText::numberFields_data() {
     QTest::addColumn<double>("value");
     QTest::newRow("strength") << Field::Strength << u" 12,5 "_qs << QString() << 12.5;
     QTest::newRow("letters") << Field::Strength << u"abc"_qs << u"не число"_qs << 0.0;
-    QTest::newRow("decimal point") << Field::Strength << u"1.5"_qs << u"не число"_qs << 0.0;
+    // A decimal point reads as the comma in every number field.
+    QTest::newRow("point: strength") << Field::Strength << u"72.5"_qs << QString() << 72.5;
+    QTest::newRow("point: grams") << Field::Grams << u"72.5"_qs << QString() << 72.5;
+    QTest::newRow("point: mass") << Field::Mass << u" 72.5 "_qs << QString() << 72.5;
+    QTest::newRow("point: duration") << Field::Duration << u"72.5"_qs << QString() << 72.5;
+    QTest::newRow("point: deficit") << Field::Deficit << u"12.5"_qs << QString() << 0.125;
+    QTest::newRow("point: absorption") << Field::Absorption << u"72.5"_qs << QString() << 72.5;
+    QTest::newRow("point: height") << Field::Height << u"172.5"_qs << QString() << 172.5;
+    QTest::newRow("point: age") << Field::Age << u"72.5"_qs << QString() << 72.5;
+    QTest::newRow("point: own limit") << Field::OwnLimit << u"0.25"_qs << QString() << 0.25;
+    QTest::newRow("point out of range") << Field::Age << u"120.5"_qs << u"от 14 до 120"_qs << 0.0;
+    QTest::newRow("point and comma") << Field::Strength << u"1.000,5"_qs << u"не число"_qs << 0.0;
+    QTest::newRow("two points") << Field::Strength << u"1.5.0"_qs << u"не число"_qs << 0.0;
     QTest::newRow("strength 0") << Field::Strength << u"0"_qs << u"больше 0, не больше 100"_qs
                                 << 0.0;
     QTest::newRow("strength 101") << Field::Strength << u"101"_qs << u"больше 0, не больше 100"_qs
@@ -136,6 +150,8 @@ void TestForecastText::rateBand_data() {
         << u"не меньше средней скорости"_qs;
     QTest::newRow("slowest 0") << QStringList{u"0"_qs, u"0,13"_qs, u"0,16"_qs} << RateField::Slowest
                                << range;
+    QTest::newRow("decimal points")
+        << QStringList{u"0.1"_qs, u"0.13"_qs, u"0.16"_qs} << RateField::Central << QString();
     QTest::newRow("central not a number")
         << QStringList{u"0,1"_qs, u"abc"_qs, u"0,16"_qs} << RateField::Central << u"не число"_qs;
 }
@@ -152,9 +168,10 @@ void TestForecastText::rateBand() {
         QTEST(checked.field, "field");
         return;
     }
-    QCOMPARE(checked.params->slowestRate, numbertext::readDouble(texts[0]));
-    QCOMPARE(checked.params->rate, numbertext::readDouble(texts[1]));
-    QCOMPARE(checked.params->fastestRate, numbertext::readDouble(texts[2]));
+    const auto read = [](QString text) { return numbertext::readDouble(text.replace(u'.', u',')); };
+    QCOMPARE(checked.params->slowestRate, read(texts[0]));
+    QCOMPARE(checked.params->rate, read(texts[1]));
+    QCOMPARE(checked.params->fastestRate, read(texts[2]));
     QCOMPARE(checked.params->deficit, 0.2);
 }
 

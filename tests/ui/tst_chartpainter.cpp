@@ -2,7 +2,10 @@
 #include "app/chartpainter.h"
 #include "windows/forecastreport.h"
 
+#include "desktoplooks.h"
 #include "samplechart.h"
+
+#include "app/contrast.h"
 
 #include <QApplication>
 #include <QImage>
@@ -24,6 +27,8 @@ private slots:
     void levelLineLiesWhereTheGeometrySaysOnAnyDevice_data();
     void levelLineLiesWhereTheGeometrySaysOnAnyDevice();
     void reportPageShowsTheChartWithoutAWidget();
+    void linesStandOutOnAnyScheme_data();
+    void linesStandOutOnAnyScheme();
 };
 
 namespace {
@@ -190,6 +195,52 @@ void TestChartPainter::reportPageShowsTheChartWithoutAWidget() {
         longest = std::max(longest, count);
     }
     QCOMPARE_GT(longest, 900);
+}
+
+void TestChartPainter::linesStandOutOnAnyScheme_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << desktoplooks::dark();
+}
+
+void TestChartPainter::linesStandOutOnAnyScheme() {
+    QFETCH(QPalette, palette);
+    // The forecast's colours, which are dark: made for a light plot.
+    const int count = 181;
+    Chart chart = chartOf(60, line(count, 0.1, 0.003), QColor(0x10, 0x30, 0x90));
+    chart.band = Chart::Band{
+        {}, line(count, 0.05, 0.003), line(count, 0.15, 0.003), QColor(0x99, 0xBB, 0xEE, 110)};
+    chart.levelLines = {{0.7, u"предел"_qs, limitColour, Qt::DashDotLine}};
+    chart.timeLines = {{evening.addSecs(30 * 60), u"сейчас"_qs, QColor(0x20, 0x80, 0x20)}};
+    const ChartGeometry geometry(chart, QSize(600, 400), QApplication::font());
+    QImage image(geometry.size().toSize(), QImage::Format_ARGB32);
+    image.fill(palette.color(QPalette::Window));
+    QPainter painter(&image);
+    painter.setFont(geometry.font());
+    ChartPainter(painter, geometry, palette).paint();
+    painter.end();
+
+    // The best contrast to the plot near a point of a line: dashes and smoothing leave some
+    // pixels fainter.
+    const QColor plot = palette.color(QPalette::Base);
+    const auto strongest = [&](QPointF at) {
+        double best = 1;
+        for (int dx = -3; dx <= 3; ++dx)
+            for (int dy = -3; dy <= 3; ++dy)
+                best = std::max(best,
+                                contrast::ratio(image.pixel(at.toPoint() + QPoint(dx, dy)), plot));
+        return best;
+    };
+    const struct {
+        const char* what;
+        QPointF at;
+    } lines[] = {
+        {"curve", geometry.toPixel(evening.addSecs(90 * 60), 0.1 + 0.003 * 90)},
+        {"limit", geometry.toPixel(evening.addSecs(150 * 60), 0.7)},
+        {"now", geometry.toPixel(evening.addSecs(30 * 60), 0.5)},
+    };
+    for (const auto& l : lines)
+        QVERIFY2(strongest(l.at) >= contrast::ForGraphics, l.what);
 }
 
 QTEST_MAIN(TestChartPainter)

@@ -173,7 +173,7 @@ void TestForecastWindow::badInputMarksItsFieldAndShowsNoStaleAnswer_data() {
     QTest::newRow("time without minutes") << QByteArray("DrinkTime") << u"21"_qs << u"21:00"_qs;
     QTest::newRow("grams 0") << QByteArray("DrinkGrams") << u"0"_qs << u"100"_qs;
     QTest::newRow("grams 5001") << QByteArray("DrinkGrams") << u"5001"_qs << u"100"_qs;
-    QTest::newRow("grams with a period") << QByteArray("DrinkGrams") << u"1.5"_qs << u"100"_qs;
+    QTest::newRow("grams with two marks") << QByteArray("DrinkGrams") << u"1.5,0"_qs << u"100"_qs;
     QTest::newRow("strength 0") << QByteArray("DrinkStrength") << u"0"_qs << u"40"_qs;
     QTest::newRow("strength 101") << QByteArray("DrinkStrength") << u"101"_qs << u"40"_qs;
     QTest::newRow("minutes negative") << QByteArray("DrinkMinutes") << u"-5"_qs << u"0"_qs;

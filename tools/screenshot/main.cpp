@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -23,7 +24,10 @@ int main(int argc, char* argv[]) {
     // Scenes that save a file (the forecast's report) put it beside the pictures.
     qapp.setProperty("outputFolder", folder.absolutePath());
     int failures = 0;
+    // A scene may set the desktop's colours; the next starts from the usual ones.
+    const QPalette usual = QApplication::palette();
     for (const Scene& s : scenes()) {
+        QApplication::setPalette(usual);
         if (!args.isEmpty() && !args.contains(s.name))
             continue;
         TestApplication t;

@@ -1,5 +1,6 @@
 #include "scenes.h"
 
+#include "desktoplooks.h"
 #include "windows/periodictablewindow.h"
 
 #include <QApplication>
@@ -56,6 +57,16 @@ QWidget* twoDrinkEvening(TestApplication& t) {
         t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(field))
             ->setText(QString::fromUtf8(text));
     w->resize(1100, 700);
+    return w;
+}
+
+// The same evening on a desktop of its own: large type or a dark scheme, at the window's
+// first size.
+template <typename Look> QWidget* twoDrinkEveningWith(TestApplication& t, Look look) {
+    look();
+    QWidget* w = twoDrinkEvening(t);
+    if (w)
+        w->resize(1100, 720);
     return w;
 }
 
@@ -137,6 +148,14 @@ const std::vector<Scene>& scenes() {
              return w;
          }},
         {QStringLiteral("forecast"), twoDrinkEvening},
+        {QStringLiteral("forecast-14pt"),
+         [](TestApplication& t) {
+             return twoDrinkEveningWith(t, [] { QApplication::setFont(desktoplooks::sized(14)); });
+         }},
+        {QStringLiteral("forecast-dark"),
+         [](TestApplication& t) {
+             return twoDrinkEveningWith(t, [] { QApplication::setPalette(desktoplooks::dark()); });
+         }},
         {QStringLiteral("forecast-report"),
          [](TestApplication& t) -> QWidget* {
              // The report of the same evening, as a PDF beside the pictures.
