@@ -60,6 +60,22 @@ qreal drinksTable(QPainter& p, qreal y, const ReportPage& page) {
     return y + 6;
 }
 
+// Paper is white whatever the desktop's colours: the chart's text and lines are set against it.
+QPalette paperPalette() {
+    QPalette paper = QApplication::palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Window, Qt::white);
+        paper.setColor(group, QPalette::Text, Qt::black);
+        paper.setColor(group, QPalette::WindowText, Qt::black);
+        paper.setColor(group, QPalette::PlaceholderText, Qt::darkGray);
+        paper.setColor(group, QPalette::Mid, Qt::gray);
+        paper.setColor(group, QPalette::Midlight, Qt::lightGray);
+    }
+    return paper;
+}
+
 } // namespace
 
 void paint(QPainter& p, const QRectF& area, const ReportPage& page, const ChartDescription& chart) {
@@ -80,7 +96,7 @@ void paint(QPainter& p, const QRectF& area, const ReportPage& page, const ChartD
     p.translate(0, y);
     p.scale(k, k);
     ChartPainter::paint(p, QRectF(QPointF(), ChartSize), chart, QApplication::font(),
-                        QApplication::palette());
+                        paperPalette());
     p.restore();
     y += ChartSize.height() * k + 8;
 

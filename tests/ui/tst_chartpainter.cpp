@@ -27,6 +27,7 @@ private slots:
     void levelLineLiesWhereTheGeometrySaysOnAnyDevice_data();
     void levelLineLiesWhereTheGeometrySaysOnAnyDevice();
     void reportPageShowsTheChartWithoutAWidget();
+    void reportIsTheSameOnADarkDesktop();
     void linesStandOutOnAnyScheme_data();
     void linesStandOutOnAnyScheme();
 };
@@ -195,6 +196,28 @@ void TestChartPainter::reportPageShowsTheChartWithoutAWidget() {
         longest = std::max(longest, count);
     }
     QCOMPARE_GT(longest, 900);
+}
+
+void TestChartPainter::reportIsTheSameOnADarkDesktop() {
+    // Paper is white: the desktop's scheme must not turn the chart's text white on it.
+    Chart chart = chartOf(60, line(181, 0.1, 0.003));
+    chart.levelLines = {{0.5, u"предел"_qs, limitColour, Qt::SolidLine}};
+    chart.leftUnit = u"‰"_qs;
+    ReportPage page;
+    page.title = u"Прогноз"_qs;
+    const auto report = [&] {
+        QImage image(620, 877, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        forecastreport::paint(painter, QRectF(0, 0, 600, 850), page, chart);
+        return image;
+    };
+    const QPalette desktop = QApplication::palette();
+    const QImage light = report();
+    QApplication::setPalette(desktoplooks::dark());
+    const QImage dark = report();
+    QApplication::setPalette(desktop);
+    QVERIFY(light == dark);
 }
 
 void TestChartPainter::linesStandOutOnAnyScheme_data() {
