@@ -9,14 +9,19 @@
 #include <QTime>
 
 // Reading the forecast window's fields. Numbers follow the program's one reading rule (the
-// comma is the only decimal separator); a problem comes back as a short Russian text.
+// comma is the only decimal separator; litres of a drink take a point too); a problem comes back
+// as a short Russian text.
 namespace forecastinput {
 
-Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23:59
-Checked<QDate> date(const QString& text);               // ДД.ММ.ГГГГ, a day of the calendar
-QString dateText(QDate date);                           // as date() reads it back
-Checked<double> strength(const QString& text);          // percent, 0 < S ≤ 100
-Checked<double> drinkGrams(const QString& text);        // 0 < V ≤ 5000
+Checked<QTime> clockTime(const QString& text); // ЧЧ:ММ, 00:00…23:59
+Checked<QDate> date(const QString& text);      // ДД.ММ.ГГГГ, a day of the calendar
+QString dateText(QDate date);                  // as date() reads it back
+Checked<double> strength(const QString& text); // percent, 0 < S ≤ 100
+// A drink's amount in millilitres, 0 < V ≤ 5000: "500", "500 мл", "0,5 л", "0.5 л". The
+// calculator's "грамм" of a drink are these millilitres. A point is a decimal separator only
+// before "л". Refused: any other unit ("500 г", "0,5 l"), a unit without a number, a point in
+// millilitres ("1.5", "1.500 мл") and two separators ("1.000,5 л").
+Checked<double> drinkGrams(const QString& text);
 Checked<double> bodyMass(const QString& text);          // kilograms, 20…300
 Checked<double> ownLimit(const QString& text);          // g/l blood, 0…1,5
 Checked<double> height(const QString& text);            // centimetres, 100…250

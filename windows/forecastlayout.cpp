@@ -125,8 +125,9 @@ QWidget* Builder::buildDrinks() {
     c.drinkEditors[DrinksModel::DrinkColumn] = drink;
     addField(4, 0, QStringLiteral("&Напиток"), drink, 5);
 
-    QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Граммы напитка"));
-    addField(5, 0, QStringLiteral("&Граммы"), grams);
+    QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Объём напитка, мл"));
+    grams->setToolTip(QStringLiteral("Объём в мл, или в литрах с «л»: 0,5 л"));
+    addField(5, 0, QStringLiteral("&Объём, мл"), grams);
     layout->addWidget(problemLabel(box, grams), 6, 1);
     QLineEdit* strength = editor(DrinksModel::StrengthColumn, QStringLiteral("Крепость, %"));
     addField(5, 2, QStringLiteral("&Крепость, %"), strength);
