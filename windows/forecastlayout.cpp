@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -119,9 +120,25 @@ QWidget* Builder::buildDrinks() {
     auto* drink = new QComboBox(box);
     drink->setObjectName(QStringLiteral("DrinkName"));
     drink->setAccessibleName(QStringLiteral("Напиток"));
-    for (const CatalogueDrink& d : drinkcatalogue::all())
+    // Each group under its name. The names are headings only: the arrow keys and typing a
+    // drink's first letters pass them by.
+    auto* items = qobject_cast<QStandardItemModel*>(drink->model());
+    QString group;
+    for (const CatalogueDrink& d : drinkcatalogue::all()) {
+        if (d.group != group) {
+            group = d.group;
+            drink->addItem(QStringLiteral("— ") + group + QStringLiteral(" —"));
+            QStandardItem* heading = items->item(drink->count() - 1);
+            heading->setFlags(Qt::NoItemFlags);
+            QFont bold = drink->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+        }
         drink->addItem(d.name);
+    }
+    drink->insertSeparator(drink->count());
     drink->addItem(drinkcatalogue::ownDrink());
+    drink->setToolTip(QStringLiteral("Напиток: выбор заполняет объём и крепость"));
     c.drinkEditors[DrinksModel::DrinkColumn] = drink;
     addField(4, 0, QStringLiteral("&Напиток"), drink, 5);
 

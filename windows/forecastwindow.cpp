@@ -130,14 +130,16 @@ void ForecastWindow::bindFields() {
                 changed();
             });
     }
-    // A listed drink brings its strength; "свой" keeps what is typed.
+    // A listed drink brings its serving and strength; "свой" keeps what is typed.
     auto* name = qobject_cast<QComboBox*>(m_ui.drinkEditors[DrinksModel::DrinkColumn]);
+    auto* amount = qobject_cast<QLineEdit*>(m_ui.drinkEditors[DrinksModel::GramsColumn]);
     auto* strength = qobject_cast<QLineEdit*>(m_ui.drinkEditors[DrinksModel::StrengthColumn]);
-    connect(name, &QComboBox::activated, this, [this, name, strength] {
-        if (const QString known = drinkcatalogue::strengthOf(name->currentText());
-            !known.isEmpty()) {
-            const QSignalBlocker quiet(strength);
-            strength->setText(known);
+    connect(name, &QComboBox::activated, this, [this, name, amount, strength] {
+        if (const CatalogueDrink* listed = drinkcatalogue::find(name->currentText())) {
+            const QSignalBlocker quietAmount(amount);
+            const QSignalBlocker quietStrength(strength);
+            amount->setText(listed->serving);
+            strength->setText(listed->strength);
         }
         m_mapper->submit();
         changed();
@@ -228,16 +230,24 @@ void ForecastWindow::limitChosen() {
 // --- the drinks -------------------------------------------------------------------------------
 
 void ForecastWindow::addRow() {
-    // As many as the kept evening can hold: far beyond any evening.
-    const int row =
-        m_drinks->append(drinkcatalogue::newDrink(m_app.services().clock.currentDateTime()));
-    if (row < 0)
+    // Complete at once, so the chart never blanks for a new drink; its time is selected to be
+    // typed over.
+    if (!appendRow(
+            drinkcatalogue::newDrink(m_drinks->drinks(), m_app.services().clock.currentDateTime())))
         return;
-    m_ui.table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
-    changed();
     auto* time = qobject_cast<QLineEdit*>(m_mapper->mappedWidgetAt(DrinksModel::TimeColumn));
     time->setFocus(Qt::OtherFocusReason);
     time->selectAll();
+}
+
+bool ForecastWindow::appendRow(const DrinkEntry& drink) {
+    // As many as the kept evening can hold: far beyond any evening.
+    const int row = m_drinks->append(drink);
+    if (row < 0)
+        return false;
+    m_ui.table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
+    changed();
+    return true;
 }
 
 void ForecastWindow::removeRow() {

@@ -45,6 +45,7 @@ private:
     void bindFields();
 
     void addRow();
+    bool appendRow(const DrinkEntry& drink); // selected; false when the evening is full
     void removeRow();
     void rowSelected();
     void limitChosen();
