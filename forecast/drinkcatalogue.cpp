@@ -2,6 +2,8 @@
 
 #include "forecastinput.h"
 
+#include "calc/numbertext.h"
+
 #include <algorithm>
 
 namespace drinkcatalogue {
@@ -60,6 +62,11 @@ QString minuteOf(const QDateTime& now) {
 bool readable(const DrinkEntry& drink) {
     return forecastinput::drinkGrams(drink.grams).value &&
            forecastinput::strength(drink.strength).value;
+}
+
+bool sameDrink(const DrinkEntry& a, const DrinkEntry& b) {
+    return a.drink == b.drink && a.grams.trimmed() == b.grams.trimmed() &&
+           a.strength.trimmed() == b.strength.trimmed();
 }
 
 DrinkEntry served(const CatalogueDrink& listed, const QDateTime& now) {
@@ -127,6 +134,57 @@ DrinkEntry again(const DrinkEntry& drink, const QDateTime& now) {
     entry.date = now.date();
     entry.time = minuteOf(now);
     return entry;
+}
+
+QList<DrinkEntry> favourites(const QList<DrinkEntry>& evening, int count) {
+    struct Counted {
+        DrinkEntry last;
+        int times = 0;
+    };
+    QList<Counted> drunk; // in the order first drunk
+    for (const DrinkEntry& d : evening) {
+        if (!readable(d))
+            continue;
+        const auto it = std::find_if(drunk.begin(), drunk.end(),
+                                     [&](const Counted& c) { return sameDrink(c.last, d); });
+        if (it == drunk.end()) {
+            drunk.append({d, 1});
+        } else {
+            it->last = d;
+            ++it->times;
+        }
+    }
+    std::stable_sort(drunk.begin(), drunk.end(),
+                     [](const Counted& a, const Counted& b) { return a.times > b.times; });
+
+    QList<DrinkEntry> out;
+    for (const Counted& c : drunk)
+        if (out.size() < count)
+            out.append(c.last);
+    for (const QString& group : groups()) {
+        if (out.size() >= count)
+            break;
+        const CatalogueDrink& first =
+            *std::find_if(all().cbegin(), all().cend(),
+                          [&](const CatalogueDrink& d) { return d.group == group; });
+        const DrinkEntry entry = served(first, QDateTime());
+        if (std::none_of(out.cbegin(), out.cend(),
+                         [&](const DrinkEntry& d) { return sameDrink(d, entry); }))
+            out.append(entry);
+    }
+    return out;
+}
+
+QString caption(const DrinkEntry& drink) {
+    const CatalogueDrink* listed = find(drink.drink);
+    if (listed && drink.grams.trimmed() == listed->serving &&
+        drink.strength.trimmed() == listed->strength)
+        return drink.drink;
+    const std::optional<double> ml = forecastinput::drinkGrams(drink.grams).value;
+    const QString amount =
+        ml ? numbertext::decimalText(*ml) + QStringLiteral(" мл") : drink.grams.trimmed();
+    return drink.drink + QStringLiteral(": ") + amount + QStringLiteral(", ") +
+           drink.strength.trimmed() + QStringLiteral(" %");
 }
 
 } // namespace drinkcatalogue

@@ -43,4 +43,15 @@ DrinkEntry newDrink(const QList<DrinkEntry>& evening, const QDateTime& now);
 // `drink` once more, as it was typed, at now to the minute.
 DrinkEntry again(const DrinkEntry& drink, const QDateTime& now);
 
+// Up to `count` drinks to offer as "drunk just now", each as its last row: the evening's
+// drinks by how often they were drunk (a tie goes to the one drunk first), then the first
+// listed drink of each group the evening does not have yet. Rows whose amount or strength
+// cannot be read are not offered.
+// A drink counts as the same when its name, amount and strength are.
+QList<DrinkEntry> favourites(const QList<DrinkEntry>& evening, int count);
+
+// A drink's name on a button: a listed drink at its serving and strength by its name alone,
+// any other as "Вино сухое, бокал 150 мл: 200 мл, 12 %".
+QString caption(const DrinkEntry& drink);
+
 } // namespace drinkcatalogue

@@ -79,15 +79,34 @@ QWidget* Builder::buildDrinks() {
     add->setObjectName(QStringLiteral("AddDrink"));
     add->setToolTip(QStringLiteral("Добавить напиток (Insert)"));
     c.add = add;
+    auto* repeat = new QPushButton(QStringLiteral("&Ещё такой же"), box);
+    repeat->setObjectName(QStringLiteral("RepeatDrink"));
+    repeat->setAccessibleName(QStringLiteral("Ещё такой же напиток сейчас"));
+    repeat->setToolTip(QStringLiteral("Добавить выбранный напиток ещё раз, со временем сейчас"));
+    c.repeat = repeat;
     auto* remove = new QPushButton(QStringLiteral("Удалить"), box);
     remove->setObjectName(QStringLiteral("RemoveDrink"));
     remove->setToolTip(QStringLiteral("Удалить выбранный напиток (Delete в списке)"));
     c.remove = remove;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
+    buttons->addWidget(repeat);
     buttons->addWidget(remove);
     buttons->addStretch();
     layout->addLayout(buttons, 1, 0, 1, 6);
+
+    // One click for a drink just poured: the evening's usual drinks, named by the window.
+    auto* now = new QGridLayout;
+    now->addWidget(new QLabel(QStringLiteral("Выпил сейчас:"), box), 0, 0);
+    for (int i = 0; i < DrinkNowButtons; ++i) {
+        auto* button = new QPushButton(box);
+        button->setObjectName(QStringLiteral("DrinkNow") + QString::number(i + 1));
+        now->addWidget(button, i / 2, 1 + i % 2);
+        c.drinkNow.append(button);
+    }
+    now->setColumnStretch(1, 1);
+    now->setColumnStretch(2, 1);
+    layout->addLayout(now, 2, 0, 1, 6);
 
     // The selected drink, field by field.
     auto addField = [&](int row, int column, const QString& caption, QWidget* w, int span = 1) {
@@ -110,12 +129,12 @@ QWidget* Builder::buildDrinks() {
     QLineEdit* date = editor(DrinksModel::DateColumn, QStringLiteral("Дата напитка"));
     date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
     date->setToolTip(QStringLiteral("Дата напитка, ДД.ММ.ГГГГ"));
-    addField(2, 0, QStringLiteral("&Дата"), date);
-    layout->addWidget(problemLabel(box, date), 3, 1);
+    addField(3, 0, QStringLiteral("&Дата"), date);
+    layout->addWidget(problemLabel(box, date), 4, 1);
     QLineEdit* time = editor(DrinksModel::TimeColumn, QStringLiteral("Время, ЧЧ:ММ"));
     time->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
-    addField(2, 2, QStringLiteral("&Время"), time);
-    layout->addWidget(problemLabel(box, time), 3, 3, 1, 3);
+    addField(3, 2, QStringLiteral("&Время"), time);
+    layout->addWidget(problemLabel(box, time), 4, 3, 1, 3);
 
     auto* drink = new QComboBox(box);
     drink->setObjectName(QStringLiteral("DrinkName"));
@@ -140,18 +159,18 @@ QWidget* Builder::buildDrinks() {
     drink->addItem(drinkcatalogue::ownDrink());
     drink->setToolTip(QStringLiteral("Напиток: выбор заполняет объём и крепость"));
     c.drinkEditors[DrinksModel::DrinkColumn] = drink;
-    addField(4, 0, QStringLiteral("&Напиток"), drink, 5);
+    addField(5, 0, QStringLiteral("&Напиток"), drink, 5);
 
     QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Объём напитка, мл"));
     grams->setToolTip(QStringLiteral("Объём в мл, или в литрах с «л»: 0,5 л"));
-    addField(5, 0, QStringLiteral("&Объём, мл"), grams);
-    layout->addWidget(problemLabel(box, grams), 6, 1);
+    addField(6, 0, QStringLiteral("&Объём, мл"), grams);
+    layout->addWidget(problemLabel(box, grams), 7, 1);
     QLineEdit* strength = editor(DrinksModel::StrengthColumn, QStringLiteral("Крепость, %"));
-    addField(5, 2, QStringLiteral("&Крепость, %"), strength);
-    layout->addWidget(problemLabel(box, strength), 6, 3);
+    addField(6, 2, QStringLiteral("&Крепость, %"), strength);
+    layout->addWidget(problemLabel(box, strength), 7, 3);
     QLineEdit* minutes = editor(DrinksModel::MinutesColumn, QStringLiteral("Сколько минут пили"));
-    addField(5, 4, QStringLiteral("Пили, &мин"), minutes);
-    layout->addWidget(problemLabel(box, minutes), 6, 5);
+    addField(6, 4, QStringLiteral("Пили, &мин"), minutes);
+    layout->addWidget(problemLabel(box, minutes), 7, 5);
 
     return box;
 }

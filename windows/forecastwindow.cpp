@@ -148,6 +148,19 @@ void ForecastWindow::bindFields() {
             [this] { rowSelected(); });
 
     connect(m_ui.add, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(m_ui.repeat, &QPushButton::clicked, this, [this] { repeatRow(); });
+    for (int i = 0; i < m_ui.drinkNow.size(); ++i)
+        connect(m_ui.drinkNow[i], &QPushButton::clicked, this, [this, i] {
+            if (i < m_drinkNow.size())
+                appendRow(
+                    drinkcatalogue::again(m_drinkNow[i], m_app.services().clock.currentDateTime()));
+        });
+    // The offered drinks follow the evening, whichever way it changed.
+    for (auto changedRows : {&DrinksModel::rowsInserted, &DrinksModel::rowsRemoved})
+        connect(m_drinks, changedRows, this, [this] { showDrinkNow(); });
+    connect(m_drinks, &DrinksModel::modelReset, this, [this] { showDrinkNow(); });
+    connect(m_drinks, &DrinksModel::dataChanged, this, [this] { showDrinkNow(); });
+    showDrinkNow();
     connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeRow(); });
     connect(m_ui.help, &QPushButton::clicked, this, [this] {
         m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
@@ -248,6 +261,34 @@ bool ForecastWindow::appendRow(const DrinkEntry& drink) {
     m_ui.table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
     changed();
     return true;
+}
+
+void ForecastWindow::repeatRow() {
+    int row = m_ui.table->currentIndex().row();
+    if (row < 0)
+        row = m_drinks->rowCount() - 1;
+    if (row < 0)
+        return;
+    appendRow(drinkcatalogue::again(m_drinks->drinks().at(row),
+                                    m_app.services().clock.currentDateTime()));
+}
+
+void ForecastWindow::showDrinkNow() {
+    m_drinkNow = drinkcatalogue::favourites(m_drinks->drinks(), int(m_ui.drinkNow.size()));
+    for (int i = 0; i < m_ui.drinkNow.size(); ++i) {
+        QPushButton* button = m_ui.drinkNow[i];
+        button->setVisible(i < m_drinkNow.size());
+        if (i >= m_drinkNow.size())
+            continue;
+        const QString name = drinkcatalogue::caption(m_drinkNow[i]);
+        if (button->text() == name)
+            continue;
+        button->setText(name);
+        button->setAccessibleName(QStringLiteral("Выпил сейчас: ") + name);
+        button->setToolTip(QStringLiteral("Добавить «") + name +
+                           QStringLiteral("» со временем сейчас"));
+    }
+    m_ui.repeat->setEnabled(m_drinks->rowCount() > 0);
 }
 
 void ForecastWindow::removeRow() {

@@ -20,6 +20,8 @@ private slots:
     void newRowIsCompleteAtOnce_data();
     void newRowIsCompleteAtOnce();
     void repeatedRowsTakeOnlyTheMoment();
+    void drinkNowOffersTheEveningsUsualDrinks_data();
+    void drinkNowOffersTheEveningsUsualDrinks();
 };
 
 namespace {
@@ -103,6 +105,42 @@ void TestDrinkCatalogue::repeatedRowsTakeOnlyTheMoment() {
     expected.date = Now.date();
     expected.time = u"22:00"_qs;
     QCOMPARE(drinkcatalogue::again(typed, Now), expected);
+
+    // "Выпил сейчас" adds the last row of its kind again, as it was typed.
+    QList<DrinkEntry> twice = {listed(Vodka, u"21:00"_qs), listed(Vodka, u"21:30"_qs)};
+    twice[1].duration = u"5"_qs;
+    QCOMPARE(drinkcatalogue::favourites(twice, 1), QList<DrinkEntry>{twice[1]});
+}
+
+void TestDrinkCatalogue::drinkNowOffersTheEveningsUsualDrinks_data() {
+    QTest::addColumn<QList<DrinkEntry>>("evening");
+    QTest::addColumn<QStringList>("offered");
+    DrinkEntry bigWine = listed(Wine);
+    bigWine.grams = u"0,2 л"_qs;
+    QTest::newRow("empty: a drink of each group")
+        << QList<DrinkEntry>{} << QStringList{Beer, Wine, Champagne, Vodka};
+    QTest::newRow("most drunk first")
+        << QList<DrinkEntry>{listed(Wine), listed(Vodka), listed(Vodka)}
+        << QStringList{Vodka, Wine, Beer, Champagne};
+    QTest::newRow("a tie: the one drunk first")
+        << QList<DrinkEntry>{listed(Champagne), listed(Beer)}
+        << QStringList{Champagne, Beer, Wine, Vodka};
+    QTest::newRow("another amount is another drink")
+        << QList<DrinkEntry>{bigWine, listed(Wine), bigWine}
+        << QStringList{Wine + u": 200 мл, 12 %"_qs, Wine, Beer, Champagne};
+    QTest::newRow("rows that cannot be read are not offered")
+        << QList<DrinkEntry>{own(QString(), u"40"_qs), own(u"100"_qs, u"abc"_qs),
+                             own(u"100"_qs, u"13,5"_qs)}
+        << QStringList{u"свой: 100 мл, 13,5 %"_qs, Beer, Wine, Champagne};
+}
+
+void TestDrinkCatalogue::drinkNowOffersTheEveningsUsualDrinks() {
+    QFETCH(QList<DrinkEntry>, evening);
+    QFETCH(QStringList, offered);
+    QStringList captions;
+    for (const DrinkEntry& d : drinkcatalogue::favourites(evening, 4))
+        captions << drinkcatalogue::caption(d);
+    QCOMPARE(captions, offered);
 }
 
 QTEST_APPLESS_MAIN(TestDrinkCatalogue)

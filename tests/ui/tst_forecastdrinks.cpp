@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// Entering drinks as they are poured: a new row is complete at once, and a listed drink is a
-// few keys away.
+// Entering drinks as they are poured: a new row is complete at once, a drink is added again
+// with one click, and a listed drink is a few keys away.
 class TestForecastDrinks : public QObject, ForecastWindowFixture {
     Q_OBJECT
 
@@ -16,6 +16,7 @@ private slots:
 
     void newRowGivesAChartAtOnce();
     void pickedDrinkBringsItsServingAndStrength();
+    void repeatAndDrinkNowAddRowsByMouse();
     void insertAndFiveKeysGiveACompleteDrink_data();
     void insertAndFiveKeysGiveACompleteDrink();
 
@@ -64,6 +65,34 @@ void TestForecastDrinks::pickedDrinkBringsItsServingAndStrength() {
     QCOMPARE(f<QLineEdit>("DrinkStrength")->text(), u"12"_qs);
     QCOMPARE(f("DrinkGrams")->accessibleName(), u"Объём напитка, мл"_qs);
     QCOMPARE(f<QTableView>("Drinks")->model()->headerData(3, Qt::Horizontal).toString(), u"мл"_qs);
+}
+
+void TestForecastDrinks::repeatAndDrinkNowAddRowsByMouse() {
+    // The calculator's 100 g of vodka an hour ago.
+    workedExample();
+    openForecast();
+    QCOMPARE(rows(), 1);
+    t->clock.advance(10 * 60 * 1000);
+
+    TestApplication::click(f("RepeatDrink"));
+    QCOMPARE(rows(), 2);
+    QCOMPARE(row(1), (QStringList{u"22:10"_qs, u"Водка 40%"_qs, u"100"_qs, u"40"_qs}));
+
+    // The evening's own drink first, then a drink of each kind.
+    auto* first = f<QPushButton>("DrinkNow1");
+    QCOMPARE(first->text(), u"Водка 40%: 100 мл, 40 %"_qs);
+    QVERIFY(first->accessibleName().startsWith(u"Выпил сейчас: "_qs));
+    QVERIFY(!first->toolTip().isEmpty());
+    auto* beer = f<QPushButton>("DrinkNow2");
+    QCOMPARE(beer->text(), u"Пиво светлое, 0,5 л"_qs);
+    TestApplication::click(beer);
+    QCOMPARE(rows(), 3);
+    QCOMPARE(row(2), (QStringList{u"22:10"_qs, u"Пиво светлое, 0,5 л"_qs, u"500"_qs, u"4,5"_qs}));
+    // The selected row is the new one: its fields show it.
+    QCOMPARE(f<QComboBox>("DrinkName")->currentText(), u"Пиво светлое, 0,5 л"_qs);
+    TestApplication::click(f("RepeatDrink"));
+    QCOMPARE(row(3), row(2));
+    QVERIFY(chart()->hasData());
 }
 
 void TestForecastDrinks::insertAndFiveKeysGiveACompleteDrink_data() {
