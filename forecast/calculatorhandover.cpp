@@ -4,6 +4,7 @@
 #include "eveningfile.h"
 
 #include "calc/numbertext.h"
+#include "table/drinklist.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,11 +22,12 @@ std::optional<double> readable(const QString& text) {
     }
 }
 
-// The first listed drink of that strength, as the calculator's list would have shown it.
+// The first drink of the calculator's list of that strength, as that list would have shown it:
+// the forecast's own list has more drinks of the same strength ("Водка, рюмка 50 мл").
 QString drinkNamed(const QString& strength) {
-    for (const CatalogueDrink& d : drinkcatalogue::all())
-        if (d.strength == strength.trimmed())
-            return d.name;
+    for (const QString& name : drinks::items())
+        if (drinks::strengthText(name) == strength.trimmed())
+            return name;
     return drinkcatalogue::ownDrink();
 }
 

@@ -55,7 +55,7 @@ struct DrinkField {
 inline constexpr DrinkField DrinkTexts[] = {
     {QLatin1String("time"), &DrinkEntry::time, &DrinkEntryCheck::time, "DrinkTime", u"Время"},
     {QLatin1String("drink"), &DrinkEntry::drink, nullptr, "DrinkName", u"Напиток"},
-    {QLatin1String("grams"), &DrinkEntry::grams, &DrinkEntryCheck::grams, "DrinkGrams", u"г"},
+    {QLatin1String("grams"), &DrinkEntry::grams, &DrinkEntryCheck::grams, "DrinkGrams", u"мл"},
     {QLatin1String("strength"), &DrinkEntry::strength, &DrinkEntryCheck::strength, "DrinkStrength",
      u"%"},
     {QLatin1String("duration"), &DrinkEntry::duration, &DrinkEntryCheck::duration, "DrinkMinutes",

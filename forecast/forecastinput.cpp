@@ -6,6 +6,8 @@
 #include "calc/conversionerror.h"
 #include "calc/numbertext.h"
 
+#include <algorithm>
+
 namespace forecastinput {
 
 namespace {
@@ -90,7 +92,35 @@ Checked<double> strength(const QString& text) {
 }
 
 Checked<double> drinkGrams(const QString& text) {
-    return number(text, 0, Lower::Exclusive, Forecast::MaxGrams);
+    // The number, then the unit: "500", "500 мл", "0,5 л", "0.5л"; a point is the comma, as in
+    // every field of the forecast.
+    const QStringView s = QStringView(text).trimmed();
+    if (s.isEmpty())
+        return Checked<double>::fail(QStringLiteral("введите число"));
+    const auto letter = std::find_if(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+    QString figure = s.first(letter - s.begin()).trimmed().toString();
+    const QString unit = s.sliced(letter - s.begin()).toString().toLower();
+    if (figure.isEmpty())
+        return Checked<double>::fail(QStringLiteral("не число"));
+    double scale = 1;
+    if (unit == u"л")
+        scale = 1000;
+    else if (!unit.isEmpty() && unit != u"мл")
+        return Checked<double>::fail(QStringLiteral("в мл или л"));
+    figure = withComma(figure);
+    const QString rangeText = QStringLiteral("больше 0, не больше ") +
+                              numberText(Forecast::MaxGrams) + QStringLiteral(" мл");
+    double ml = 0;
+    try {
+        ml = numbertext::readDouble(figure) * scale;
+    } catch (const ConversionError&) {
+        return Checked<double>::fail(QStringLiteral("не число"));
+    } catch (const ArithmeticError&) {
+        return Checked<double>::fail(rangeText);
+    }
+    if (!(ml > 0 && ml <= Forecast::MaxGrams))
+        return Checked<double>::fail(rangeText);
+    return Checked<double>::ok(ml);
 }
 
 Checked<double> bodyMass(const QString& text) {

@@ -12,11 +12,14 @@
 // a decimal point is taken for the comma; a problem comes back as a short Russian text.
 namespace forecastinput {
 
-Checked<QTime> clockTime(const QString& text);          // ЧЧ:ММ, 00:00…23:59
-Checked<QDate> date(const QString& text);               // ДД.ММ.ГГГГ, a day of the calendar
-QString dateText(QDate date);                           // as date() reads it back
-Checked<double> strength(const QString& text);          // percent, 0 < S ≤ 100
-Checked<double> drinkGrams(const QString& text);        // 0 < V ≤ 5000
+Checked<QTime> clockTime(const QString& text); // ЧЧ:ММ, 00:00…23:59
+Checked<QDate> date(const QString& text);      // ДД.ММ.ГГГГ, a day of the calendar
+QString dateText(QDate date);                  // as date() reads it back
+Checked<double> strength(const QString& text); // percent, 0 < S ≤ 100
+// A drink's amount in millilitres, 0 < V ≤ 5000: "500", "500 мл", "0,5 л", "0.5 л". The
+// calculator's "грамм" of a drink are these millilitres. Refused: any other unit ("500 г",
+// "0,5 l"), a unit without a number and two separators ("1.000,5 л").
+Checked<double> drinkGrams(const QString& text);
 Checked<double> bodyMass(const QString& text);          // kilograms, 20…300
 Checked<double> ownLimit(const QString& text);          // g/l blood, 0…1,5
 Checked<double> height(const QString& text);            // centimetres, 100…250

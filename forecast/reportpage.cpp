@@ -9,9 +9,10 @@
 #include <QLocale>
 
 QString reportConstants() {
-    return QStringLiteral("Этанол, г = граммы напитка × крепость / 100 × ") +
+    return QStringLiteral("Этанол, г = объём напитка, мл × крепость / 100 × ") +
            numbertext::decimalText(concentration::EthanolFactor) +
-           QStringLiteral(". Уровень — в г/л крови (‰); 1 ‰ соответствует ") +
+           QStringLiteral("; «граммы» напитка в калькуляторе — это те же миллилитры. Уровень — в "
+                          "г/л крови (‰); 1 ‰ соответствует ") +
            numbertext::decimalText(Limit::BreathPerPromille) +
            QStringLiteral(" мг/л в выдыхаемом воздухе. Выведение постоянное, только пока алкоголь "
                           "есть в крови.");

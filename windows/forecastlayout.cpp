@@ -20,6 +20,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardItemModel>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,6 +35,28 @@ QComboBox* narrowable(QComboBox* list) {
     list->setMinimumContentsLength(8);
     return list;
 }
+
+// A button whose long text is shortened with "…" to the width it is given, rather than widening
+// the window; text() and the spoken name keep the whole of it.
+class ElidedButton : public QPushButton {
+public:
+    explicit ElidedButton(QWidget* parent)
+        : QPushButton(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int room =
+            style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() -
+            2 * style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+        option.text = fontMetrics().elidedText(text(), Qt::ElideRight, std::max(room, 0));
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+};
 
 struct Builder {
     QWidget& window;
@@ -100,15 +125,35 @@ QWidget* Builder::buildDrinks() {
     add->setObjectName(QStringLiteral("AddDrink"));
     add->setToolTip(QStringLiteral("Добавить напиток (Insert)"));
     c.add = add;
+    auto* repeat = new QPushButton(QStringLiteral("&Ещё такой же"), box);
+    repeat->setObjectName(QStringLiteral("RepeatDrink"));
+    repeat->setAccessibleName(QStringLiteral("Ещё такой же напиток сейчас"));
+    repeat->setToolTip(QStringLiteral("Добавить выбранный напиток ещё раз, со временем сейчас"));
+    c.repeat = repeat;
     auto* remove = new QPushButton(QStringLiteral("Удалить"), box);
     remove->setObjectName(QStringLiteral("RemoveDrink"));
     remove->setToolTip(QStringLiteral("Удалить выбранный напиток (Delete в списке)"));
     c.remove = remove;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
+    buttons->addWidget(repeat);
     buttons->addWidget(remove);
     buttons->addStretch();
     layout->addLayout(buttons, 1, 0, 1, 6);
+
+    // One click for a drink just poured: the evening's usual drinks, named by the window.
+    auto* now = new QGridLayout;
+    now->addWidget(new QLabel(QStringLiteral("Выпил сейчас:"), box), 0, 0);
+    for (int i = 0; i < DrinkNowButtons; ++i) {
+        auto* button = new ElidedButton(box);
+        button->setObjectName(QStringLiteral("DrinkNow") + QString::number(i + 1));
+        // One row, each shortened to its share: the box stays as low as a large font allows.
+        now->addWidget(button, 0, 1 + i);
+        c.drinkNow.append(button);
+    }
+    for (int i = 0; i < DrinkNowButtons; ++i)
+        now->setColumnStretch(1 + i, 1);
+    layout->addLayout(now, 2, 0, 1, 6);
 
     // The selected drink, field by field.
     auto addField = [&](int row, int column, const QString& caption, QWidget* w, int span = 1) {
@@ -131,31 +176,48 @@ QWidget* Builder::buildDrinks() {
     QLineEdit* date = editor(DrinksModel::DateColumn, QStringLiteral("Дата напитка"));
     date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
     date->setToolTip(QStringLiteral("Дата напитка, ДД.ММ.ГГГГ"));
-    addField(2, 0, QStringLiteral("&Дата"), date);
-    layout->addWidget(problemLabel(box, date), 3, 1);
+    addField(3, 0, QStringLiteral("&Дата"), date);
+    layout->addWidget(problemLabel(box, date), 4, 1);
     QLineEdit* time = editor(DrinksModel::TimeColumn, QStringLiteral("Время, ЧЧ:ММ"));
     time->setPlaceholderText(QStringLiteral("ЧЧ:ММ"));
-    addField(2, 2, QStringLiteral("&Время"), time);
-    layout->addWidget(problemLabel(box, time), 3, 3, 1, 3);
+    addField(3, 2, QStringLiteral("&Время"), time);
+    layout->addWidget(problemLabel(box, time), 4, 3, 1, 3);
 
     auto* drink = new QComboBox(box);
     drink->setObjectName(QStringLiteral("DrinkName"));
     drink->setAccessibleName(QStringLiteral("Напиток"));
-    for (const CatalogueDrink& d : drinkcatalogue::all())
+    // Each group under its name. The names are headings only: the arrow keys and typing a
+    // drink's first letters pass them by.
+    auto* items = qobject_cast<QStandardItemModel*>(drink->model());
+    QString group;
+    for (const CatalogueDrink& d : drinkcatalogue::all()) {
+        if (d.group != group) {
+            group = d.group;
+            drink->addItem(QStringLiteral("— ") + group + QStringLiteral(" —"));
+            QStandardItem* heading = items->item(drink->count() - 1);
+            heading->setFlags(Qt::NoItemFlags);
+            QFont bold = drink->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+        }
         drink->addItem(d.name);
+    }
+    drink->insertSeparator(drink->count());
     drink->addItem(drinkcatalogue::ownDrink());
+    drink->setToolTip(QStringLiteral("Напиток: выбор заполняет объём и крепость"));
     c.drinkEditors[DrinksModel::DrinkColumn] = drink;
-    addField(4, 0, QStringLiteral("&Напиток"), drink, 5);
+    addField(5, 0, QStringLiteral("&Напиток"), drink, 5);
 
-    QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Граммы напитка"));
-    addField(5, 0, QStringLiteral("&Граммы"), grams);
-    layout->addWidget(problemLabel(box, grams), 6, 1);
+    QLineEdit* grams = editor(DrinksModel::GramsColumn, QStringLiteral("Объём напитка, мл"));
+    grams->setToolTip(QStringLiteral("Объём в мл, или в литрах с «л»: 0,5 л"));
+    addField(6, 0, QStringLiteral("&Объём, мл"), grams);
+    layout->addWidget(problemLabel(box, grams), 7, 1);
     QLineEdit* strength = editor(DrinksModel::StrengthColumn, QStringLiteral("Крепость, %"));
-    addField(5, 2, QStringLiteral("&Крепость, %"), strength);
-    layout->addWidget(problemLabel(box, strength), 6, 3);
+    addField(6, 2, QStringLiteral("&Крепость, %"), strength);
+    layout->addWidget(problemLabel(box, strength), 7, 3);
     QLineEdit* minutes = editor(DrinksModel::MinutesColumn, QStringLiteral("Сколько минут пили"));
-    addField(5, 4, QStringLiteral("Пили, &мин"), minutes);
-    layout->addWidget(problemLabel(box, minutes), 6, 5);
+    addField(6, 4, QStringLiteral("Пили, &мин"), minutes);
+    layout->addWidget(problemLabel(box, minutes), 7, 5);
 
     return box;
 }

@@ -16,6 +16,9 @@ class QPushButton;
 class QTableView;
 class QWidget;
 
+// How many drinks "Выпил сейчас" offers.
+inline constexpr int DrinkNowButtons = 4;
+
 // The forecast window's controls as laid out: names, captions, spoken names and the problem
 // label beside each typed field. The window binds them to its evening.
 struct ForecastControls {
@@ -23,7 +26,9 @@ struct ForecastControls {
     QLabel* saveProblem = nullptr; // "Вечер не сохранён: …"
     QTableView* table = nullptr;
     QPushButton* add = nullptr;
+    QPushButton* repeat = nullptr; // "Ещё такой же"
     QPushButton* remove = nullptr;
+    QList<QPushButton*> drinkNow; // "Выпил сейчас", DrinkNowButtons of them
     // The selected drink's editors, by the drinks model's column: line edits, and a combo box
     // for the name.
     std::array<QWidget*, DrinksModel::StateColumn> drinkEditors{};

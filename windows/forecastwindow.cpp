@@ -129,14 +129,16 @@ void ForecastWindow::bindFields() {
                 changed();
             });
     }
-    // A listed drink brings its strength; "свой" keeps what is typed.
+    // A listed drink brings its serving and strength; "свой" keeps what is typed.
     auto* name = qobject_cast<QComboBox*>(m_ui.drinkEditors[DrinksModel::DrinkColumn]);
+    auto* amount = qobject_cast<QLineEdit*>(m_ui.drinkEditors[DrinksModel::GramsColumn]);
     auto* strength = qobject_cast<QLineEdit*>(m_ui.drinkEditors[DrinksModel::StrengthColumn]);
-    connect(name, &QComboBox::activated, this, [this, name, strength] {
-        if (const QString known = drinkcatalogue::strengthOf(name->currentText());
-            !known.isEmpty()) {
-            const QSignalBlocker quiet(strength);
-            strength->setText(known);
+    connect(name, &QComboBox::activated, this, [this, name, amount, strength] {
+        if (const CatalogueDrink* listed = drinkcatalogue::find(name->currentText())) {
+            const QSignalBlocker quietAmount(amount);
+            const QSignalBlocker quietStrength(strength);
+            amount->setText(listed->serving);
+            strength->setText(listed->strength);
         }
         m_mapper->submit();
         changed();
@@ -145,6 +147,19 @@ void ForecastWindow::bindFields() {
             [this] { rowSelected(); });
 
     connect(m_ui.add, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(m_ui.repeat, &QPushButton::clicked, this, [this] { repeatRow(); });
+    for (int i = 0; i < m_ui.drinkNow.size(); ++i)
+        connect(m_ui.drinkNow[i], &QPushButton::clicked, this, [this, i] {
+            if (i < m_drinkNow.size())
+                appendRow(
+                    drinkcatalogue::again(m_drinkNow[i], m_app.services().clock.currentDateTime()));
+        });
+    // The offered drinks follow the evening, whichever way it changed.
+    for (auto changedRows : {&DrinksModel::rowsInserted, &DrinksModel::rowsRemoved})
+        connect(m_drinks, changedRows, this, [this] { showDrinkNow(); });
+    connect(m_drinks, &DrinksModel::modelReset, this, [this] { showDrinkNow(); });
+    connect(m_drinks, &DrinksModel::dataChanged, this, [this] { showDrinkNow(); });
+    showDrinkNow();
     connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeRow(); });
     connect(m_ui.help, &QPushButton::clicked, this, [this] {
         m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
@@ -227,16 +242,52 @@ void ForecastWindow::limitChosen() {
 // --- the drinks -------------------------------------------------------------------------------
 
 void ForecastWindow::addRow() {
-    // As many as the kept evening can hold: far beyond any evening.
-    const int row =
-        m_drinks->append(drinkcatalogue::newDrink(m_app.services().clock.currentDateTime()));
-    if (row < 0)
+    // Complete at once, so the chart never blanks for a new drink; its time is selected to be
+    // typed over.
+    if (!appendRow(
+            drinkcatalogue::newDrink(m_drinks->drinks(), m_app.services().clock.currentDateTime())))
         return;
-    m_ui.table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
-    changed();
     auto* time = qobject_cast<QLineEdit*>(m_mapper->mappedWidgetAt(DrinksModel::TimeColumn));
     time->setFocus(Qt::OtherFocusReason);
     time->selectAll();
+}
+
+bool ForecastWindow::appendRow(const DrinkEntry& drink) {
+    // As many as the kept evening can hold: far beyond any evening.
+    const int row = m_drinks->append(drink);
+    if (row < 0)
+        return false;
+    m_ui.table->setCurrentIndex(m_drinks->index(row, DrinksModel::TimeColumn));
+    changed();
+    return true;
+}
+
+void ForecastWindow::repeatRow() {
+    int row = m_ui.table->currentIndex().row();
+    if (row < 0)
+        row = m_drinks->rowCount() - 1;
+    if (row < 0)
+        return;
+    appendRow(drinkcatalogue::again(m_drinks->drinks().at(row),
+                                    m_app.services().clock.currentDateTime()));
+}
+
+void ForecastWindow::showDrinkNow() {
+    m_drinkNow = drinkcatalogue::favourites(m_drinks->drinks(), int(m_ui.drinkNow.size()));
+    for (int i = 0; i < m_ui.drinkNow.size(); ++i) {
+        QPushButton* button = m_ui.drinkNow[i];
+        button->setVisible(i < m_drinkNow.size());
+        if (i >= m_drinkNow.size())
+            continue;
+        const QString name = drinkcatalogue::caption(m_drinkNow[i]);
+        if (button->text() == name)
+            continue;
+        button->setText(name);
+        button->setAccessibleName(QStringLiteral("Выпил сейчас: ") + name);
+        button->setToolTip(QStringLiteral("Добавить «") + name +
+                           QStringLiteral("» со временем сейчас"));
+    }
+    m_ui.repeat->setEnabled(m_drinks->rowCount() > 0);
 }
 
 void ForecastWindow::removeRow() {

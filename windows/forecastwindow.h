@@ -45,6 +45,9 @@ private:
     void bindFields();
 
     void addRow();
+    bool appendRow(const DrinkEntry& drink); // selected; false when the evening is full
+    void repeatRow();                        // the selected drink again, now
+    void showDrinkNow();                     // the drinks "Выпил сейчас" offers
     void removeRow();
     void rowSelected();
     void limitChosen();
@@ -66,7 +69,8 @@ private:
     void print();
 
     Application& m_app;
-    Evening m_form; // its drinks follow m_drinks
+    Evening m_form;               // its drinks follow m_drinks
+    QList<DrinkEntry> m_drinkNow; // what each "Выпил сейчас" button adds, but for the time
     EveningCheck m_check;
     Evening m_answered; // the evening m_check and the answers are of
     QStringList m_summary;

@@ -1,12 +1,8 @@
 #include "forecast/calculatorhandover.h"
-#include "forecast/drinkcatalogue.h"
 #include "forecast/eveningfile.h"
 
 #include "forecast/eveningcheck.h"
 #include "forecast/forecastinput.h"
-
-#include "calc/numbertext.h"
-#include "table/drinklist.h"
 
 #include "sampleevening.h"
 
@@ -20,7 +16,6 @@ class TestForecastForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void catalogueListsOnlyTheProgramsDrinks();
     void datesAreReadAsTypedOrMarked_data();
     void datesAreReadAsTypedOrMarked();
     void drinksFarFromNowOrApartAreMarked_data();
@@ -49,24 +44,6 @@ Evening goodForm() {
     return sample::evening();
 }
 } // namespace
-
-void TestForecastForm::catalogueListsOnlyTheProgramsDrinks() {
-    // The periodic table's cells are jokes and non-drinks: "Бордо 3%" for a glass of wine would
-    // be a dangerous answer.
-    const QList<CatalogueDrink>& all = drinkcatalogue::all();
-    const QStringList list = drinks::items();
-    QCOMPARE(all.size(), list.size());
-    for (int i = 0; i < all.size(); ++i) {
-        QCOMPARE(all[i].name, list[i]);
-        // Every strength is one the strength field takes.
-        const double s = numbertext::readDouble(all[i].strength);
-        QVERIFY2(s > 0 && s <= 100, qPrintable(all[i].name));
-    }
-    for (const QString& joke : {u"Бордо 3%"_qs, u"Саке 60%"_qs, u"Царская водка 100%"_qs})
-        QCOMPARE(drinkcatalogue::strengthOf(joke), QString());
-    QCOMPARE(drinkcatalogue::strengthOf(u"Водка 40%"_qs), u"40"_qs);
-    QCOMPARE(drinkcatalogue::strengthOf(drinkcatalogue::ownDrink()), QString());
-}
 
 void TestForecastForm::datesAreReadAsTypedOrMarked_data() {
     QTest::addColumn<QString>("text");

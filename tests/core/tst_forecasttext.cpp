@@ -83,10 +83,35 @@ void TestForecastText::numberFields_data() {
                                 << 0.0;
     QTest::newRow("strength 101") << Field::Strength << u"101"_qs << u"больше 0, не больше 100"_qs
                                   << 0.0;
-    QTest::newRow("grams 5000,1") << Field::Grams << u"5000,1"_qs << u"больше 0, не больше 5000"_qs
-                                  << 0.0;
+    QTest::newRow("grams 5000,1") << Field::Grams << u"5000,1"_qs
+                                  << u"больше 0, не больше 5000 мл"_qs << 0.0;
     QTest::newRow("grams beyond double range")
-        << Field::Grams << u"1"_qs + QString(400, u'0') << u"больше 0, не больше 5000"_qs << 0.0;
+        << Field::Grams << u"1"_qs + QString(400, u'0') << u"больше 0, не больше 5000 мл"_qs << 0.0;
+    // An amount is millilitres, or litres with "л"; the point is read only in litres.
+    const struct {
+        const char* tag;
+        QString text;
+        QString problem;
+        double ml;
+    } amounts[] = {
+        {"ml, bare", u"500"_qs, {}, 500},
+        {"ml", u"500 мл"_qs, {}, 500},
+        {"ml, capitals", u"330 МЛ"_qs, {}, 330},
+        {"litres", u"0,5 л"_qs, {}, 500},
+        {"litres with a point", u"0.5 л"_qs, {}, 500},
+        {"litres, no space", u" 0,33Л "_qs, {}, 330},
+        {"5 l, the most", u"5 л"_qs, {}, 5000},
+        {"6 l", u"6 л"_qs, u"больше 0, не больше 5000 мл"_qs, 0},
+        {"negative litres", u"-0,5 л"_qs, u"больше 0, не больше 5000 мл"_qs, 0},
+        {"unit alone", u"мл"_qs, u"не число"_qs, 0},
+        {"grams", u"500 г"_qs, u"в мл или л"_qs, 0},
+        {"latin l", u"0,5 l"_qs, u"в мл или л"_qs, 0},
+        {"words after the unit", u"0,5 л пива"_qs, u"в мл или л"_qs, 0},
+        {"point in ml, as in every forecast field", u"1.5 мл"_qs, {}, 1.5},
+        {"two separators", u"1.000,5 л"_qs, u"не число"_qs, 0},
+    };
+    for (const auto& a : amounts)
+        QTest::newRow(a.tag) << Field::Grams << a.text << a.problem << a.ml;
     QTest::newRow("mass -5") << Field::Mass << u"-5"_qs << u"от 20 до 300"_qs << 0.0;
     QTest::newRow("mass 20") << Field::Mass << u"20"_qs << QString() << 20.0;
     QTest::newRow("duration -0") << Field::Duration << u"-0"_qs << QString() << 0.0;

@@ -5,6 +5,7 @@
 #include "app/chartwidget.h"
 #include "windows/forecastwindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -58,12 +59,25 @@ protected:
         calc<QLineEdit>("Text2")->setText(u"80"_qs);
         calc<QLineEdit>("Text3")->setText(u"1"_qs);
     }
-    // A fresh forecast window with one drink typed into it.
+    // A fresh forecast window with one drink of vodka typed into it.
     void oneDrink(const QString& time, const QString& grams) {
         openForecast();
         TestApplication::click(f("AddDrink"));
         f<QLineEdit>("DrinkTime")->setText(time);
+        pickDrink(u"Водка 40%"_qs);
         f<QLineEdit>("DrinkGrams")->setText(grams);
+    }
+    // Keys with their text, one by one; unlike QTest::keyClicks, any letter.
+    static void type(QWidget* w, const QString& text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
+    // The selected row's drink chosen from the list, as a click on it would.
+    void pickDrink(const QString& name) {
+        auto* list = f<QComboBox>("DrinkName");
+        list->setCurrentIndex(list->findText(name));
+        emit list->activated(list->currentIndex());
     }
 
     std::unique_ptr<TestApplication> t;

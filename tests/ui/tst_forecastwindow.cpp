@@ -230,9 +230,10 @@ void TestForecastWindow::keyboardAloneAddsATypedDrink() {
     QWidget* time = f("DrinkTime");
     QCOMPARE(QApplication::focusWidget(), time);
     QTest::keyClicks(time, u"20:00"_qs);
-    // Tab on to the drink, then to the grams.
+    // Tab on to the drink, chosen by its first letters, then to the amount.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f("DrinkName"));
+    type(QApplication::focusWidget(), u"Вод"_qs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f("DrinkGrams"));
     QTest::keyClicks(QApplication::focusWidget(), u"100"_qs);
@@ -433,6 +434,7 @@ void TestForecastWindow::aDrinkTypedAfterMidnightIsLastNights() {
     t->clock.setWallClock(QDateTime(QDate(2026, 12, 9), QTime(2, 50)));
     openForecast();
     TestApplication::click(f("AddDrink"));
+    pickDrink(u"Водка 40%"_qs);
     QLineEdit* time = f<QLineEdit>("DrinkTime");
     time->clear();
     QTest::keyClicks(time, u"22:30"_qs);
