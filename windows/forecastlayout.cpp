@@ -450,3 +450,30 @@ ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     layout->addWidget(scrolling(holding(content), new QScrollArea(&window)), 1);
     return c;
 }
+
+void showUsedFields(const ForecastControls& controls,
+                    std::initializer_list<std::pair<const char*, bool>> fields) {
+    QWidget* window = controls.table->window();
+    for (const auto& [name, used] : fields) {
+        auto* w = window->findChild<QWidget*>(QLatin1String(name));
+        w->setVisible(used);
+        if (QLabel* caption = controls.captions.value(w))
+            caption->setVisible(used);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            if (QLabel* problem = controls.problems.value(edit))
+                problem->setVisible(used);
+    }
+}
+
+void showDrinkNames(const ForecastControls& controls, const QStringList& names) {
+    for (int i = 0; i < controls.drinkNow.size(); ++i) {
+        QPushButton* button = controls.drinkNow[i];
+        button->setVisible(i < names.size());
+        if (i >= names.size() || button->text() == names[i])
+            continue;
+        button->setText(names[i]);
+        button->setAccessibleName(QStringLiteral("Выпил сейчас: ") + names[i]);
+        button->setToolTip(QStringLiteral("Добавить «") + names[i] +
+                           QStringLiteral("» со временем сейчас"));
+    }
+}

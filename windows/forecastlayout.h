@@ -4,6 +4,10 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
+
+#include <initializer_list>
+#include <utility>
 
 #include <array>
 
@@ -46,3 +50,11 @@ struct ForecastControls {
 
 // The table shows `drinks`, a DrinksModel.
 ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks);
+
+// Shows the fields named (object names) whose flag is set, with their captions and problem
+// lines, and hides the others.
+void showUsedFields(const ForecastControls& controls,
+                    std::initializer_list<std::pair<const char*, bool>> fields);
+
+// The "Выпил сейчас" buttons named after `names`, in order; the buttons beyond them hidden.
+void showDrinkNames(const ForecastControls& controls, const QStringList& names);

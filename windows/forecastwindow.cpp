@@ -29,6 +29,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include <functional>
+
 namespace {
 // A change is written this long after the last one: typing is not written key by key.
 constexpr int KeepAfterMs = 1000;
@@ -165,12 +167,14 @@ void ForecastWindow::bindFields() {
         m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
                                          QStringLiteral("Справка"));
     });
-    void (ForecastWindow::*const keeping[])() = {&ForecastWindow::saveReport,
-                                                 &ForecastWindow::print, &ForecastWindow::saveChart,
-                                                 &ForecastWindow::saveData};
+    // Keeping the answer: a one-page report, printed or as PDF, the chart, the curve as a table.
+    const std::function<void()> keeping[] = {
+        [this] { m_keeper->saveReport(m_form, m_check); },
+        [this] { m_keeper->print(m_form, m_check); },
+        [this] { m_keeper->saveChart(m_check, m_ui.chart->description(), m_ui.chart->size()); },
+        [this] { m_keeper->saveData(m_check); }};
     for (int i = 0; i < m_ui.keep.size(); ++i)
-        connect(m_ui.keep[i], &QPushButton::clicked, this,
-                [this, action = keeping[i]] { (this->*action)(); });
+        connect(m_ui.keep[i], &QPushButton::clicked, this, keeping[i]);
 }
 
 void ForecastWindow::showEvening() {
@@ -207,21 +211,10 @@ void ForecastWindow::showFields() {
 
 void ForecastWindow::showFieldsInUse() {
     const bool own = m_ui.country->currentIndex() == m_ui.country->count() - 1;
-    const std::pair<const char*, bool> fields[] = {
-        {"Height", modelchoice::needsHeight(m_form.model)},
-        {"Age", modelchoice::needsAge(m_form.model)},
-        {"OwnLimit", own},
-        {"Driver", !own},
-    };
-    for (const auto& [name, used] : fields) {
-        auto* w = findChild<QWidget*>(QLatin1String(name));
-        w->setVisible(used);
-        if (QLabel* caption = m_ui.captions.value(w))
-            caption->setVisible(used);
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            if (QLabel* problem = m_ui.problems.value(edit))
-                problem->setVisible(used);
-    }
+    showUsedFields(m_ui, {{"Height", modelchoice::needsHeight(m_form.model)},
+                          {"Age", modelchoice::needsAge(m_form.model)},
+                          {"OwnLimit", own},
+                          {"Driver", !own}});
 }
 
 void ForecastWindow::limitChosen() {
@@ -274,19 +267,10 @@ void ForecastWindow::repeatRow() {
 
 void ForecastWindow::showDrinkNow() {
     m_drinkNow = drinkcatalogue::favourites(m_drinks->drinks(), int(m_ui.drinkNow.size()));
-    for (int i = 0; i < m_ui.drinkNow.size(); ++i) {
-        QPushButton* button = m_ui.drinkNow[i];
-        button->setVisible(i < m_drinkNow.size());
-        if (i >= m_drinkNow.size())
-            continue;
-        const QString name = drinkcatalogue::caption(m_drinkNow[i]);
-        if (button->text() == name)
-            continue;
-        button->setText(name);
-        button->setAccessibleName(QStringLiteral("Выпил сейчас: ") + name);
-        button->setToolTip(QStringLiteral("Добавить «") + name +
-                           QStringLiteral("» со временем сейчас"));
-    }
+    QStringList names;
+    for (const DrinkEntry& drink : std::as_const(m_drinkNow))
+        names << drinkcatalogue::caption(drink);
+    showDrinkNames(m_ui, names);
     m_ui.repeat->setEnabled(m_drinks->rowCount() > 0);
 }
 
@@ -452,22 +436,4 @@ void ForecastWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_built)
         takeNewerEvening();
     QWidget::changeEvent(event);
-}
-
-// --- keeping the answer -----------------------------------------------------------------------
-
-void ForecastWindow::saveReport() {
-    m_keeper->saveReport(m_form, m_check);
-}
-
-void ForecastWindow::saveChart() {
-    m_keeper->saveChart(m_check, m_ui.chart->description(), m_ui.chart->size());
-}
-
-void ForecastWindow::saveData() {
-    m_keeper->saveData(m_check);
-}
-
-void ForecastWindow::print() {
-    m_keeper->print(m_form, m_check);
 }

@@ -62,12 +62,6 @@ private:
     void showProblems();
     void setProblem(QLineEdit* field, const QString& problem);
 
-    // Keeping the answer: a one-page report, the chart as a picture, the curve as a table.
-    void saveReport();
-    void saveChart();
-    void saveData();
-    void print();
-
     Application& m_app;
     Evening m_form;               // its drinks follow m_drinks
     QList<DrinkEntry> m_drinkNow; // what each "Выпил сейчас" button adds, but for the time
