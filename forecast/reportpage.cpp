@@ -45,7 +45,7 @@ ReportPage reportPage(const Evening& form, const EveningCheck& check, const QDat
                        limit.description();
 
     page.drinkHeader = {QStringLiteral("Дата"),        QStringLiteral("Время"),
-                        QStringLiteral("Напиток"),     QStringLiteral("Граммы"),
+                        QStringLiteral("Напиток"),     QStringLiteral("Объём, мл"),
                         QStringLiteral("Крепость, %"), QStringLiteral("Пили, мин")};
     for (const DrinkEntry& d : form.drinks)
         page.drinks.append({d.date.toString(QStringLiteral("dd.MM.yyyy")), d.time.trimmed(),

@@ -24,15 +24,21 @@ int main(int argc, char* argv[]) {
     // Scenes that save a file (the forecast's report) put it beside the pictures.
     qapp.setProperty("outputFolder", folder.absolutePath());
     int failures = 0;
-    // A scene may set the desktop's colours; the next starts from the usual ones.
+    // A scene may set the desktop's colours or type; the next starts from the usual ones.
     const QPalette usual = QApplication::palette();
+    const QFont usualFont = QApplication::font();
     for (const Scene& s : scenes()) {
         QApplication::setPalette(usual);
+        QApplication::setFont(usualFont);
         if (!args.isEmpty() && !args.contains(s.name))
             continue;
         TestApplication t;
         t.app().start();
         QWidget* shown = s.prepare(t);
+        // Layouts inside scroll areas settle over a few passes of the event loop, as they do on
+        // the screen before the first frame.
+        for (int pass = 0; pass < 5; ++pass)
+            QApplication::processEvents();
         const QString file = folder.filePath(s.name + QStringLiteral(".png"));
         if (!shown || !shown->grab().save(file)) {
             out << "failed: " << s.name << '\n';

@@ -60,6 +60,35 @@ QWidget* twoDrinkEvening(TestApplication& t) {
     return w;
 }
 
+// An evening as people pour it, typed into the forecast by itself at 22:00: two beers, a glass
+// of wine, a shot of vodka and another one planned for a quarter past.
+QWidget* fiveDrinkEvening(TestApplication& t) {
+    calculator(t);
+    clickOn(t, QStringLiteral("Form3"), QStringLiteral("ForecastLink"));
+    QWidget* w = t.window(QStringLiteral("Form5"));
+    if (!w)
+        return nullptr;
+    const auto control = [&](const char* name) {
+        return t.control(QStringLiteral("Form5"), QString::fromLatin1(name));
+    };
+    qobject_cast<QLineEdit*>(control("BodyMass"))->setText(QStringLiteral("80"));
+    const std::pair<const char16_t*, const char*> drinks[] = {
+        {u"Пиво светлое, 0,5 л", "19:30"},
+        {u"Пиво светлое, 0,5 л", "20:30"},
+        {u"Вино сухое, бокал 150 мл", "21:00"},
+        {u"Водка, рюмка 50 мл", "22:00"},
+        {u"Водка, рюмка 50 мл", "22:15"}};
+    for (const auto& [name, time] : drinks) {
+        TestApplication::click(control("AddDrink"));
+        auto* list = qobject_cast<QComboBox*>(control("DrinkName"));
+        list->setCurrentIndex(list->findText(QString::fromUtf16(name)));
+        emit list->activated(list->currentIndex());
+        qobject_cast<QLineEdit*>(control("DrinkTime"))->setText(QString::fromLatin1(time));
+    }
+    w->resize(1100, 720);
+    return w;
+}
+
 // The same evening on a desktop of its own: large type or a dark scheme, at the window's
 // first size.
 template <typename Look> QWidget* twoDrinkEveningWith(TestApplication& t, Look look) {
@@ -148,6 +177,17 @@ const std::vector<Scene>& scenes() {
              return w;
          }},
         {QStringLiteral("forecast"), twoDrinkEvening},
+        {QStringLiteral("forecast-evening"), fiveDrinkEvening},
+        {QStringLiteral("forecast-evening-14pt"),
+         [](TestApplication& t) {
+             QApplication::setFont(desktoplooks::sized(14));
+             return fiveDrinkEvening(t);
+         }},
+        {QStringLiteral("forecast-evening-dark"),
+         [](TestApplication& t) {
+             QApplication::setPalette(desktoplooks::dark());
+             return fiveDrinkEvening(t);
+         }},
         {QStringLiteral("forecast-14pt"),
          [](TestApplication& t) {
              return twoDrinkEveningWith(t, [] { QApplication::setFont(desktoplooks::sized(14)); });
