@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement.h"
 #include "person.h"
 
 #include <QDate>
@@ -20,8 +21,19 @@ struct DrinkEntry {
     friend bool operator==(const DrinkEntry&, const DrinkEntry&) = default;
 };
 
+// A reading of a breathalyser (mg/l) or a laboratory (‰), dated as a drink is.
+struct MeasurementEntry {
+    QDate date;   // none while the typed date is not a day of the calendar
+    QString time; // ЧЧ:ММ
+    QString value;
+    Measurement::Kind kind = Measurement::Kind::Breath;
+
+    friend bool operator==(const MeasurementEntry&, const MeasurementEntry&) = default;
+};
+
 struct Evening {
     QList<DrinkEntry> drinks;
+    QList<MeasurementEntry> measurements;
     Sex sex = Sex::Male;
     QString mass;
     QString model = QStringLiteral("widmark"); // a body model's key, or Forecast::AllModels

@@ -30,9 +30,19 @@ struct DrinkEntryCheck {
 
 DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry);
 
+struct MeasurementEntryCheck {
+    std::optional<Measurement> measurement;
+    QString date, time, value; // the problems, empty where the field is right
+
+    bool ok() const { return measurement.has_value(); }
+};
+
+MeasurementEntryCheck checkMeasurementEntry(const MeasurementEntry& entry);
+
 // When the drink began, in the zone of `zoneOf` (local time when it is not valid): its day and
 // time, or the end of its day when the time is not one; nothing without a day.
 std::optional<QDateTime> drinkStart(const DrinkEntry& entry, const QDateTime& zoneOf = {});
+std::optional<QDateTime> measuredAt(const MeasurementEntry& entry, const QDateTime& zoneOf = {});
 
 // The day of a drink typed as a clock time only: the one that makes it the latest moment at or
 // before an hour from now, so that "22:30" typed at 02:50 is last night's.
@@ -46,9 +56,13 @@ inline constexpr int EveningSpanDays = Forecast::MaxSpanDays;
 // The date problem of each row: a start too far from `now` (not checked when `now` is not
 // valid) or too long after the first drink. Empty where the date is right or missing.
 QStringList drinkDateProblems(const QList<DrinkEntry>& drinks, const QDateTime& now);
+// The same for the readings, measured from the drinks' first (of those near now).
+QStringList measurementDateProblems(const QList<MeasurementEntry>& measurements,
+                                    const QList<DrinkEntry>& drinks, const QDateTime& now);
 
 struct EveningCheck {
     QList<DrinkEntryCheck> drinks;
+    QList<MeasurementEntryCheck> measurements;
     QString mass, slowestRate, rate, fastestRate, deficit, absorption, planned; // problems
     QString model, height, age;                                                 // problems
     QString customLimit;                                                        // problem
@@ -56,9 +70,16 @@ struct EveningCheck {
     std::optional<QTime> plannedTime;
     std::optional<Forecast> forecast; // only when every field is right
 
+    // With readings: the forecast from the drinks alone, and what the readings say of it.
+    std::optional<Forecast> unmeasured;
+    std::optional<MeasuredRate> measuredRate; // from the readings once the drinks were absorbed
+    QList<int> contradicting;                 // readings far from what the drinks give
+    QList<int> mouthAlcohol;                  // readings taken soon after a drink
+
     bool ok() const { return forecast.has_value(); }
     // The rows whose fields need a look, counted from 0.
     QList<int> badRows() const;
+    QList<int> badMeasurementRows() const;
 };
 
 // `now` bounds the drinks' dates; an invalid one leaves only the span between them.

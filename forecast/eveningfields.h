@@ -62,4 +62,21 @@ inline constexpr DrinkField DrinkTexts[] = {
      u"мин"},
 };
 
+// A reading's texts, in the order of the readings table's columns after the date; the kind
+// follows them.
+struct MeasurementField {
+    QLatin1String key;
+    QString MeasurementEntry::*member;
+    QString MeasurementEntryCheck::*problem;
+    const char* control;
+    const char16_t* header;
+};
+
+inline constexpr MeasurementField MeasurementTexts[] = {
+    {QLatin1String("time"), &MeasurementEntry::time, &MeasurementEntryCheck::time,
+     "MeasurementTime", u"Время"},
+    {QLatin1String("value"), &MeasurementEntry::value, &MeasurementEntryCheck::value,
+     "MeasurementValue", u"Показание"},
+};
+
 } // namespace eveningfields

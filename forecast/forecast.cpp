@@ -1,5 +1,6 @@
 #include "forecast.h"
 
+#include <QMap>
 #include <QtNumeric>
 
 #include <algorithm>
@@ -24,6 +25,18 @@ bool usable(const Drink& d) {
            !std::isnan(d.durationMinutes);
 }
 
+// Far above any level a person survives; a higher reading is a typing error the check refuses.
+constexpr double MaxReadingPromille = 10;
+
+RateBand sanitizedBand(RateBand band) {
+    ForecastParams p;
+    p.slowestRate = band.slowest;
+    p.rate = band.central;
+    p.fastestRate = band.fastest;
+    p = p.sanitized();
+    return {p.slowestRate, p.rate, p.fastestRate};
+}
+
 Drink clamped(Drink d) {
     d.start = toTheMinute(d.start);
     d.grams = std::clamp(d.grams, 0.0, Forecast::MaxGrams);
@@ -34,7 +47,7 @@ Drink clamped(Drink d) {
 } // namespace
 
 Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, const BodyModel& model,
-                           const ForecastParams& params) {
+                           const ForecastParams& params, const Anchors& anchors) {
     Forecast f;
     if (std::isnan(person.massKg))
         return f;
@@ -67,7 +80,19 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
     const qint64 lastStart = spanMs / MinuteMs;
     if (lastStart > qint64(MaxSpanDays) * 24 * 60)
         return Forecast();
-    const qsizetype horizon = lastStart + qint64(HorizonHours) * 60;
+    // The readings by minute from the first drink; a later one at the same minute wins.
+    QMap<qsizetype, double> readings;
+    for (const Measurement& reading : anchors.readings) {
+        const double level = reading.promille();
+        if (!reading.at.isValid() || !(level >= 0) || reading.at < f.m_start)
+            continue;
+        const qint64 minute = f.m_start.secsTo(toTheMinute(reading.at)) / 60;
+        if (minute > qint64(MaxSpanDays) * 24 * 60)
+            return Forecast();
+        readings.insert(qsizetype(minute), std::min(level, MaxReadingPromille));
+    }
+    const qsizetype lastReading = readings.isEmpty() ? 0 : readings.lastKey();
+    const qsizetype horizon = std::max<qsizetype>(lastStart, lastReading) + HorizonHours * 60;
     // Every answer is a moment on the grid or after it: its end must be a time QDateTime holds.
     if (!f.timeAt(horizon).isValid())
         return Forecast();
@@ -100,23 +125,52 @@ Forecast Forecast::compute(const QList<Drink>& drinks, const Person& person, con
     const qsizetype inputDone = qsizetype(std::ceil(inputEnd));
 
     Curve* curves[] = {&f.m_central, &f.m_slow, &f.m_fast};
+    f.m_measuredRates = sanitizedBand(anchors.rates.value_or(
+        RateBand{f.m_params.slowestRate, f.m_params.rate, f.m_params.fastestRate}));
+    const RateBand& after = f.m_measuredRates;
+    const double afterRates[] = {after.central, after.slowest, after.fastest};
     f.m_central.rate = f.m_params.rate;
     f.m_slow.rate = f.m_params.slowestRate;
     f.m_fast.rate = f.m_params.fastestRate;
+    const qsizetype firstReading = readings.isEmpty() ? horizon + 1 : readings.firstKey();
+    if (!readings.isEmpty())
+        f.m_anchoredFrom = f.timeAt(firstReading);
     for (Curve* c : curves) {
         c->level.reserve(horizon + 1);
         c->step.reserve(horizon);
         c->level.append(doses[0]);
     }
+    // A reading at the first drink's minute was taken before it.
+    auto reading = readings.constBegin();
+    const auto anchor = [&](qsizetype m) {
+        if (reading == readings.constEnd() || reading.key() != m)
+            return;
+        for (Curve* c : curves) {
+            // The path of the minute before heads straight to the reading.
+            if (m > 0)
+                c->step.back() = reading.value() - c->level[m - 1];
+            c->level.back() = reading.value() + doses[m];
+        }
+        ++reading;
+    };
+    anchor(0);
     qsizetype m = 0;
-    // The slow curve is the highest: once it is back at 0 with no input left, all are.
-    while (!(m >= inputDone && f.m_slow.level.back() == 0) && m < horizon) {
+    // The slow curve is the highest: once it is back at 0 with no input and no reading left,
+    // all are.
+    while (!(m >= inputDone && m >= lastReading && f.m_slow.level.back() == 0) && m < horizon) {
         ++m;
+        if (m - 1 == firstReading)
+            for (int i = 0; i < 3; ++i)
+                curves[i]->rate = afterRates[i];
         for (Curve* c : curves) {
             c->step.append(inflow[m - 1] - c->rate / 60);
             c->level.append(notBelowZero(c->level.back() + c->step.back()) + doses[m]);
         }
+        anchor(m);
     }
+    if (!readings.isEmpty())
+        for (int i = 0; i < 3; ++i)
+            curves[i]->rate = afterRates[i];
     f.m_reachesHorizon = f.m_slow.level.back() > 0;
     return f;
 }
@@ -170,13 +224,13 @@ Forecast::Curve Forecast::envelope(const QList<const Curve*>& curves, qsizetype 
 }
 
 Forecast Forecast::computeAllModels(const QList<Drink>& drinks, const Person& person,
-                                    const ForecastParams& params) {
+                                    const ForecastParams& params, const Anchors& anchors) {
     QList<Forecast> each;
     qsizetype widmark = 0;
     for (const BodyModel& model : BodyModel::all()) {
         if (model.id() == BodyModelId::Widmark)
             widmark = each.size();
-        each.append(compute(drinks, person, model, params));
+        each.append(compute(drinks, person, model, params, anchors));
         if (each.back().isEmpty())
             return Forecast();
     }

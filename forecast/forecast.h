@@ -4,6 +4,7 @@
 #include "drink.h"
 #include "forecastparams.h"
 #include "levelrange.h"
+#include "measurement.h"
 #include "peak.h"
 #include "person.h"
 #include "plannedcheck.h"
@@ -31,9 +32,20 @@
 // the last point only elimination remains, so every answer is read from the exact path rather
 // than rounded to the grid.
 //
+// Measured levels re-anchor the curves: at a reading's minute every curve starts again at the
+// measured level (plus the doses of that minute, taken after it) and goes on by the same rules,
+// so the drinks before it, the body model and the absorption guess no longer matter there; only
+// the elimination band does. From the first reading on, `Anchors::rates` (the person's own, when
+// the readings give one) take the place of the band's rates.
+//
 // A forecast over all body models keeps Widmark's central curve and widens the band to the
 // lowest fast curve and the highest slow curve of any model, so the range shown is the honest
 // spread of both the models and β.
+struct Anchors {
+    QList<Measurement> readings; // any order; those before the first drink are left out
+    std::optional<RateBand> rates;
+};
+
 class Forecast {
 public:
     static constexpr int HorizonHours = 72; // the grid stops this long after the last drink
@@ -53,11 +65,12 @@ public:
     // minutes.
     static Forecast compute(const QList<Drink>& drinks, const Person& person,
                             const BodyModel& model = BodyModel::widmark(),
-                            const ForecastParams& params = {});
+                            const ForecastParams& params = {}, const Anchors& anchors = {});
     // Empty as soon as one model cannot describe the person: the band would not be the whole
     // spread.
     static Forecast computeAllModels(const QList<Drink>& drinks, const Person& person,
-                                     const ForecastParams& params = {});
+                                     const ForecastParams& params = {},
+                                     const Anchors& anchors = {});
     static constexpr QStringView AllModels = u"all"; // model() of a forecast over all models
 
     bool isEmpty() const { return m_central.level.isEmpty(); }
@@ -71,6 +84,10 @@ public:
     double reductionFactor() const { return m_reductionFactor; } // of the central curve
     QString model() const { return m_model; }                 // the body model's key, or AllModels
     const ForecastParams& params() const { return m_params; } // as used: sanitized
+    // The first reading the curves were anchored to, to the minute; invalid without one.
+    QDateTime anchoredFrom() const { return m_anchoredFrom; }
+    // The band's rates after the first reading: the person's own or the params'.
+    RateBand measuredRates() const { return m_measuredRates; }
 
     const QList<double>& centralCurve() const { return m_central.level; }
     // Over all models: the highest and the lowest of any model.
@@ -112,6 +129,8 @@ private:
     QDateTime timeAtMinute(double minutes) const;
 
     QDateTime m_start;
+    QDateTime m_anchoredFrom;
+    RateBand m_measuredRates;
     Curve m_central;
     Curve m_slow;
     Curve m_fast;

@@ -127,6 +127,10 @@ Checked<double> bodyMass(const QString& text) {
     return number(text, Forecast::MinBodyMassKg, Lower::Inclusive, Forecast::MaxBodyMassKg);
 }
 
+Checked<double> measuredValue(const QString& text, Measurement::Kind kind) {
+    return number(text, 0, Lower::Inclusive, kind == Measurement::Kind::Breath ? 4 : 8);
+}
+
 Checked<double> ownLimit(const QString& text) {
     return number(text, 0, Lower::Inclusive, 1.5);
 }

@@ -2,6 +2,7 @@
 
 #include "checked.h"
 #include "forecastparams.h"
+#include "measurement.h"
 #include "ratecheck.h"
 
 #include <QDate>
@@ -20,6 +21,9 @@ Checked<double> strength(const QString& text); // percent, 0 < S ≤ 100
 // calculator's "грамм" of a drink are these millilitres. Refused: any other unit ("500 г",
 // "0,5 l"), a unit without a number and two separators ("1.000,5 л").
 Checked<double> drinkGrams(const QString& text);
+// A reading: breath 0…4 mg/l, blood 0…8 ‰ (the same level). Above that no one is conscious to
+// blow, and a typing error ("25" for "0,25") is told rather than drawn.
+Checked<double> measuredValue(const QString& text, Measurement::Kind kind);
 Checked<double> bodyMass(const QString& text);          // kilograms, 20…300
 Checked<double> ownLimit(const QString& text);          // g/l blood, 0…1,5
 Checked<double> height(const QString& text);            // centimetres, 100…250

@@ -1,5 +1,12 @@
 #pragma once
 
+// Elimination rates in promille per hour: the centre and the band around it.
+struct RateBand {
+    double slowest = 0.10;
+    double central = 0.13;
+    double fastest = 0.16;
+};
+
 // The elimination band and the absorption assumptions of one forecast.
 struct ForecastParams {
     static constexpr double MinRate = 0.0001; // the program's finest step; 0 would never end
