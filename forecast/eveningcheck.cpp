@@ -203,8 +203,7 @@ EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
             drinks.append(*check.drink);
     }
     const auto firstDrink = std::ranges::min_element(drinks, {}, &Drink::start);
-    const QStringList measuredDates =
-        measurementDateProblems(form.measurements, form.drinks, now);
+    const QStringList measuredDates = measurementDateProblems(form.measurements, form.drinks, now);
     QList<ReadingAt> readings;
     for (qsizetype i = 0; i < form.measurements.size(); ++i) {
         MeasurementEntryCheck check = checkMeasurementEntry(form.measurements[i]);

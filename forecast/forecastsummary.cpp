@@ -105,10 +105,17 @@ QString clockText(const QDateTime& moment, QDate today) {
 
 QString bandLegend(const Forecast& forecast) {
     const ForecastParams& p = forecast.params();
-    return QStringLiteral("диапазон: ") +
-           (forecast.model() == Forecast::AllModels ? QStringLiteral("все модели, ") : QString()) +
-           QStringLiteral("выведение ") + levelText(p.slowestRate) + u'–' +
-           levelText(p.fastestRate) + QStringLiteral(" ‰/ч");
+    QString text =
+        QStringLiteral("диапазон: ") +
+        (forecast.model() == Forecast::AllModels ? QStringLiteral("все модели, ") : QString()) +
+        QStringLiteral("выведение ") + levelText(p.slowestRate) + u'–' + levelText(p.fastestRate) +
+        QStringLiteral(" ‰/ч");
+    const RateBand after = forecast.measuredRates();
+    if (forecast.anchoredFrom().isValid() &&
+        (after.slowest != p.slowestRate || after.fastest != p.fastestRate))
+        text += QStringLiteral(", после замера ") + levelText(after.slowest) + u'–' +
+                levelText(after.fastest) + QStringLiteral(" ‰/ч");
+    return text;
 }
 
 QString durationText(qint64 minutes) {
@@ -180,10 +187,67 @@ QStringList shown(const Evening& form, const EveningCheck& check, const QDateTim
     if (!check.ok())
         return {checkFields()};
     QStringList out = answers(*check.forecast, check.limit, check.plannedTime, now);
+    out << measurementLines(check, now.date());
     if (const std::optional<QDateTime> next = firstPlanned(check, now))
         out << QStringLiteral("Учтены и запланированные напитки: первый в ") +
                    clockText(*next, now.date());
     return out << warning();
+}
+
+namespace {
+// "в 23:10", "в 23:10 и 00:40"
+QString readingTimes(const EveningCheck& check, const QList<int>& rows, QDate today) {
+    QStringList times;
+    for (int row : rows)
+        if (const std::optional<Measurement>& m = check.measurements.value(row).measurement)
+            times << clockText(m->at, today);
+    if (times.size() > 1) {
+        const QString last = times.takeLast();
+        return QStringLiteral("в ") + times.join(QStringLiteral(", ")) + QStringLiteral(" и ") +
+               last;
+    }
+    return QStringLiteral("в ") + times.value(0);
+}
+} // namespace
+
+QStringList measurementLines(const EveningCheck& check, QDate today) {
+    if (!check.forecast || !check.unmeasured)
+        return {};
+    QStringList out;
+    if (const std::optional<MeasuredRate>& own = check.measuredRate) {
+        const QString rate = levelText(own->rate) + QStringLiteral(" ‰/ч");
+        if (own->usable())
+            out << QStringLiteral("Учтено выведение по вашим замерам: ") + rate +
+                       QStringLiteral(" (") +
+                       bandText(own->rate - own->uncertainty, own->rate + own->uncertainty) +
+                       QStringLiteral(" ‰/ч)");
+        else
+            out << QStringLiteral("Выведение по замерам ") + rate + QStringLiteral(" не учтено: ") +
+                       own->reason();
+    }
+    if (check.plannedTime) {
+        const double border = check.limit.effectivePromille();
+        const PlannedCheck before = check.unmeasured->check(*check.plannedTime, border);
+        if (before.verdict != check.forecast->check(*check.plannedTime, border).verdict)
+            out << QStringLiteral("Без замеров было: ") +
+                       bandText(before.level.lowest, before.level.highest) + promille() +
+                       QStringLiteral(" — ") + verdictText(before.verdict);
+    }
+    if (!check.contradicting.isEmpty())
+        out << (check.contradicting.size() > 1 ? QStringLiteral("Замеры ")
+                                               : QStringLiteral("Замер ")) +
+                   readingTimes(check, check.contradicting, today) +
+                   QStringLiteral(" далеко от расчёта: проверьте, все ли напитки внесены и "
+                                  "верно ли время");
+    if (!check.mouthAlcohol.isEmpty()) {
+        const bool several = check.mouthAlcohol.size() > 1;
+        out << (several ? QStringLiteral("Замеры ") : QStringLiteral("Замер ")) +
+                   readingTimes(check, check.mouthAlcohol, today) +
+                   (several ? QStringLiteral(" сделаны") : QStringLiteral(" сделан")) +
+                   QStringLiteral(" меньше чем через 15 минут после напитка: алкоголь во рту "
+                                  "завышает показание");
+    }
+    return out;
 }
 
 std::optional<QDateTime> firstPlanned(const EveningCheck& check, const QDateTime& now) {

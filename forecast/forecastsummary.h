@@ -34,6 +34,11 @@ QString durationText(qint64 minutes);
 QStringList answers(const Forecast& forecast, const Limit& limit, std::optional<QTime> planned,
                     const QDateTime& now);
 
+// What the readings say, after the answers: the person's own rate or why it is not used, the
+// planned time's answer without the readings when they changed it, readings that do not fit
+// the drinks, readings taken too soon after a drink. Empty without readings.
+QStringList measurementLines(const EveningCheck& check, QDate today);
+
 // What the window says of an evening at `now`: a hint while it has no drinks, a request to
 // check the fields while one is wrong, else the answers and the warning.
 QStringList shown(const Evening& form, const EveningCheck& check, const QDateTime& now);
