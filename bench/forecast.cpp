@@ -1,6 +1,7 @@
 // Cost of answering one edit in the forecast window: recomputing an evening of 30 drinks with
-// its band over the 72 h horizon, and repainting the chart at 1000 × 600. Printed beside the
-// cost of painting an empty widget of the same size, measured in the same run.
+// its band over the 72 h horizon (and again with five readings), and repainting the chart at 1000 ×
+// 600. Printed beside the cost of painting an empty widget of the same size, measured in the same
+// run.
 #include "forecast/forecast.h"
 #include "app/chartwidget.h"
 #include "windows/forecastchart.h"
@@ -51,6 +52,16 @@ int main(int argc, char* argv[]) {
     const double compute = perRunMs(
         runs, [&] { forecast = Forecast::compute(drinks, person, BodyModel::widmark(), params); });
 
+    // The same evening after five breath readings in the night, the person's rate known.
+    Anchors anchors;
+    for (int i = 0; i < 5; ++i)
+        anchors.readings.append({drinks.last().start.addSecs(3600 * (2 + i)), 0.9 - 0.08 * i,
+                                 Measurement::Kind::Breath});
+    anchors.rates = RateBand{0.15, 0.16, 0.17};
+    const double measured = perRunMs(runs, [&] {
+        forecast = Forecast::compute(drinks, person, BodyModel::widmark(), params, anchors);
+    });
+
     ChartWidget chart;
     chart.resize(1000, 600);
     chart.setDescription(
@@ -65,7 +76,8 @@ int main(int argc, char* argv[]) {
     const double baseline = perRunMs(runs, [&] { paintOnce(empty); });
     const double paint = perRunMs(runs, [&] { paintOnce(chart); });
 
-    std::printf("points %lld compute %.3f paint %.3f baseline %.3f\n",
-                static_cast<long long>(forecast.pointCount()), compute, paint, baseline);
+    std::printf("points %lld compute %.3f measured %.3f (x%.2f) paint %.3f baseline %.3f\n",
+                static_cast<long long>(forecast.pointCount()), compute, measured,
+                measured / compute, paint, baseline);
     return 0;
 }
