@@ -48,8 +48,9 @@ struct Anchors {
 
 class Forecast {
 public:
-    static constexpr int HorizonHours = 72; // the grid stops this long after the last drink
-    static constexpr int MaxSpanDays = 14;  // drinks further apart are refused
+    static constexpr int HorizonHours =
+        72; // the grid stops this long after the last drink or reading
+    static constexpr int MaxSpanDays = 14; // drinks further apart are refused
     static constexpr double MinBodyMassKg = 20;
     static constexpr double MaxBodyMassKg = 300;
     static constexpr double MaxGrams = 5000;

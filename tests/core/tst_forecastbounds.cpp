@@ -26,6 +26,8 @@ private slots:
     void drinksStartOnTheMinute();
     void drinkShorterThanAMinuteArrivesWhole_data();
     void drinkShorterThanAMinuteArrivesWhole();
+    void impossibleReadingsAreLeftOut_data();
+    void impossibleReadingsAreLeftOut();
 };
 
 void TestForecastBounds::stopsAtTheHorizon_data() {
@@ -278,3 +280,31 @@ void TestForecastBounds::drinkShorterThanAMinuteArrivesWhole() {
 
 QTEST_APPLESS_MAIN(TestForecastBounds)
 #include "tst_forecastbounds.moc"
+
+void TestForecastBounds::impossibleReadingsAreLeftOut_data() {
+    QTest::addColumn<Measurement>("reading");
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<bool>("anchored");
+    const auto blood = [](int minutes, double value) {
+        return Measurement{evening(minutes), value, Measurement::Kind::Blood};
+    };
+    QTest::newRow("an hour after") << blood(60, 0.5) << false << true;
+    QTest::newRow("not a number") << blood(60, Nan) << false << false;
+    QTest::newRow("below zero") << blood(60, -0.2) << false << false;
+    QTest::newRow("endless: held to a level") << blood(60, Inf) << false << true;
+    QTest::newRow("no time") << Measurement{QDateTime(), 0.5, Measurement::Kind::Blood} << false
+                             << false;
+    QTest::newRow("before the first drink") << blood(-1, 0.5) << false << false;
+    QTest::newRow("a month after") << blood(30 * 24 * 60, 0.5) << true << false;
+}
+
+void TestForecastBounds::impossibleReadingsAreLeftOut() {
+    QFETCH(Measurement, reading);
+    const Forecast f =
+        Forecast::compute({drink(0, 100, 40)}, man, BodyModel::widmark(), {}, {{reading}, {}});
+    QTEST(f.isEmpty(), "empty");
+    QTEST(f.anchoredFrom().isValid(), "anchored");
+    for (double level : f.slowCurve())
+        QVERIFY(std::isfinite(level) && level >= 0);
+    QCOMPARE_LE(f.pointCount(), 72 * 60 + 61);
+}
