@@ -314,7 +314,6 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("array") << QByteArray("[]") << R::NotObject;
     QTest::newRow("empty object") << QByteArray("{}") << R::Version;
     QTest::newRow("version 3") << with(u"version"_qs, 3) << R::Version;
-    QTest::newRow("version as text") << with(u"version"_qs, u"2"_qs) << R::Version;
     QTest::newRow("drinks not a list") << with(Drinks, QJsonObject()) << R::WrongType;
     QTest::newRow("readings missing") << with(Readings, none) << R::WrongType;
     QTest::newRow("readings not a list") << with(Readings, QJsonObject()) << R::WrongType;
@@ -322,16 +321,12 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("planned missing") << with(u"planned"_qs, none) << R::WrongType;
     QTest::newRow("drink time missing") << with(u"time"_qs, none, Drinks) << R::WrongType;
     QTest::newRow("drink as text") << with(Drinks, QJsonArray{u"Пиво"_qs}) << R::WrongType;
-    QTest::newRow("reading as number") << with(Readings, QJsonArray{0.2}) << R::WrongType;
     QTest::newRow("reading value as number") << with(u"value"_qs, 0.2, Readings) << R::WrongType;
     QTest::newRow("reading kind missing") << with(u"kind"_qs, none, Readings) << R::WrongType;
-    QTest::newRow("reading date as null")
-        << with(u"date"_qs, QJsonValue::Null, Readings) << R::WrongType;
     QTest::newRow("501 drinks") << withRows(Drinks, EveningDrinkLimit + 1) << R::TooManyDrinks;
     QTest::newRow("101 readings") << withRows(Readings, EveningMeasurementLimit + 1)
                                   << R::TooManyMeasurements;
     QTest::newRow("long drink name") << with(u"drink"_qs, longText, Drinks) << R::TextTooLong;
-    QTest::newRow("long reading") << with(u"value"_qs, longText, Readings) << R::TextTooLong;
     QTest::newRow("tab in a reading")
         << with(u"time"_qs, u"21:\t50"_qs, Readings) << R::InvalidText;
     QTest::newRow("lone surrogate")
@@ -357,7 +352,6 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("short region") << with(u"country"_qs, u"US-CA"_qs) << R::UnknownId;
     QTest::newRow("unknown class") << with(u"driverClass"_qs, u"pro"_qs) << R::UnknownId;
     QTest::newRow("urine reading") << with(u"kind"_qs, u"urine"_qs, Readings) << R::UnknownId;
-    QTest::newRow("kind in capitals") << with(u"kind"_qs, u"Blood"_qs, Readings) << R::UnknownId;
 }
 
 void TestEvening::refusedFileIsSetAside() {
