@@ -1,6 +1,7 @@
 // Treats arbitrary bytes as a saved evening and checks what the reader promises: a refusal
-// leaves the defaults, an accepted evening is one the file can hold with no drink older than
-// the kept span, and writing it out reads back as the same evening, byte for byte the second time.
+// leaves the defaults, an accepted evening is one the file can hold with no drink or reading
+// older than the kept span, and writing it out reads back as the same evening, byte for byte the
+// second time.
 #include "forecast/eveningfile.h"
 #include "forecast/forecastinput.h"
 
@@ -13,16 +14,19 @@
 
 namespace {
 
-// Fixed, so that a crash found once replays the same way; the seeds' drinks lie around it.
+// Fixed, so that a crash found once replays the same way; the seeds' rows lie around it.
 const QDateTime& now() {
     static const QDateTime at(QDate(2026, 12, 8), QTime(22, 0), QTimeZone::utc());
     return at;
 }
 
-bool recentEnough(const DrinkEntry& drink) {
-    const std::optional<QTime> time = forecastinput::clockTime(drink.time).value;
-    const QDateTime start = time ? QDateTime(drink.date, *time, QTimeZone::utc())
-                                 : QDateTime(drink.date.addDays(1), QTime(0, 0), QTimeZone::utc());
+// A row without a date is never too old; one without a proper time counts from its day's end.
+template <typename Entry> bool recentEnough(const Entry& entry) {
+    if (!entry.date.isValid())
+        return true;
+    const std::optional<QTime> time = forecastinput::clockTime(entry.time).value;
+    const QDateTime start = time ? QDateTime(entry.date, *time, QTimeZone::utc())
+                                 : QDateTime(entry.date.addDays(1), QTime(0, 0), QTimeZone::utc());
     return start.secsTo(now()) <= EveningKeepSeconds;
 }
 
@@ -40,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (const DrinkEntry& drink : read.evening.drinks)
         if (!recentEnough(drink))
+            std::abort();
+    for (const MeasurementEntry& reading : read.evening.measurements)
+        if (!recentEnough(reading))
             std::abort();
 
     const QByteArray written = toJson(read.evening);

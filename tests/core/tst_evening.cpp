@@ -23,10 +23,11 @@ private slots:
     void fileLiesBesideSettings();
     void everyTypedTextComesBack();
     void fileOfTheFirstFormatReadsBackFieldForField();
+    void readingsOfBothKindsReadBackFieldForField();
     void largestEveningTheWindowAllowsComesBack();
     void freshEveningHasAFixedForm();
-    void drinksOlderThanTwoDaysAreDropped_data();
-    void drinksOlderThanTwoDaysAreDropped();
+    void rowsOlderThanTwoDaysAreDropped_data();
+    void rowsOlderThanTwoDaysAreDropped();
     void drinkWithoutDateIsKeptAsOne();
     void limitsThemselvesAreRead();
     void refusedFileIsSetAside_data();
@@ -61,31 +62,35 @@ bool write(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+const QString Drinks = u"drinks"_qs;
+const QString Readings = u"measurements"_qs;
+
 QJsonObject validObject() {
     Evening evening;
     evening.drinks.append({QDate(2026, 12, 8), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    evening.measurements.append({QDate(2026, 12, 8), u"21:50"_qs, u"0,2"_qs});
     return QJsonDocument::fromJson(toJson(evening)).object();
 }
 
-// A valid file with one field of the evening, or of its drink, replaced.
-QByteArray with(const QString& key, const QJsonValue& value, bool inDrink = false) {
+// A valid file with one field of the evening, or of the only row of one of its lists, replaced.
+QByteArray with(const QString& key, const QJsonValue& value, const QString& list = {}) {
     QJsonObject object = validObject();
-    QJsonObject drink = object[u"drinks"].toArray()[0].toObject();
-    QJsonObject& target = inDrink ? drink : object;
+    QJsonObject row = object[list.isEmpty() ? Drinks : list].toArray()[0].toObject();
+    QJsonObject& target = list.isEmpty() ? object : row;
     if (value.isUndefined())
         target.remove(key);
     else
         target[key] = value;
-    if (inDrink)
-        object[u"drinks"] = QJsonArray{drink};
+    if (!list.isEmpty())
+        object[list] = QJsonArray{row};
     return QJsonDocument(object).toJson();
 }
 
-QByteArray withDrinks(int count) {
-    QJsonArray drinks;
+QByteArray withRows(const QString& list, int count) {
+    QJsonArray rows;
     for (int i = 0; i < count; ++i)
-        drinks.append(validObject()[u"drinks"].toArray()[0]);
-    return with(u"drinks"_qs, drinks);
+        rows.append(validObject()[list].toArray()[0]);
+    return with(list, rows);
 }
 } // namespace
 
@@ -149,7 +154,32 @@ void TestEvening::fileOfTheFirstFormatReadsBackFieldForField() {
     const EveningRead read = readEvening(file, Now);
     QVERIFY(!read.refusal);
     QCOMPARE(read.evening, expected);
-    QCOMPARE(toJson(read.evening), file); // and is written back byte for byte
+    // It is written back as the present format: the same, with no readings.
+    QCOMPARE(toJson(read.evening),
+             QByteArray(file)
+                 .replace(R"("mass":"61,5",)", R"("mass":"61,5","measurements":[],)")
+                 .replace(R"("version":1)", R"("version":2)"));
+}
+
+void TestEvening::readingsOfBothKindsReadBackFieldForField() {
+    const QByteArray file =
+        R"({"absorption":"0","age":"30","country":"RU","customLimit":"","deficit":"0")"
+        R"(,"drinks":[{"date":"2026-12-08","drink":"Водка","duration":"0","grams":"100")"
+        R"(,"strength":"40","time":"20:00"}],"driverClass":"general","fastestRate":"0,16")"
+        R"(,"height":"175","mass":"80","measurements":[{"date":"2026-12-08","kind":"breath")"
+        R"(,"time":"21:30","value":"0,25"},{"date":"","kind":"blood","time":"9:7")"
+        R"(,"value":"abc"}],"model":"widmark","planned":"08:00","rate":"0,13","sex":"m")"
+        R"(,"slowestRate":"0,1","version":2})";
+    Evening expected;
+    expected.mass = u"80"_qs;
+    expected.drinks = {{QDate(2026, 12, 8), u"20:00"_qs, u"Водка"_qs, u"100"_qs, u"40"_qs}};
+    expected.measurements = {
+        {QDate(2026, 12, 8), u"21:30"_qs, u"0,25"_qs, Measurement::Kind::Breath},
+        {QDate(), u"9:7"_qs, u"abc"_qs, Measurement::Kind::Blood}};
+    const EveningRead read = readEvening(file, Now);
+    QVERIFY(!read.refusal);
+    QCOMPARE(read.evening, expected);
+    QCOMPARE(toJson(expected), file);
 }
 
 void TestEvening::everyTypedTextComesBack() {
@@ -185,12 +215,14 @@ void TestEvening::largestEveningTheWindowAllowsComesBack() {
     Evening evening;
     for (int i = 0; i < EveningDrinkLimit; ++i)
         evening.drinks.append({Now.date(), longest, longest, longest, longest, longest});
+    for (int i = 0; i < EveningMeasurementLimit; ++i)
+        evening.measurements.append({Now.date(), longest, longest, Measurement::Kind::Blood});
     for (QString* text : {&evening.mass, &evening.height, &evening.age, &evening.slowestRate,
                           &evening.rate, &evening.fastestRate, &evening.deficit,
                           &evening.absorption, &evening.planned, &evening.customLimit})
         *text = longest;
     evening.ownLimit = true;
-    QVERIFY(toJson(evening).size() > 700 * 1000);
+    QVERIFY(toJson(evening).size() > 800 * 1000);
 
     TempProgramFolder root;
     const QString path = root.filePath(u"forecast.json"_qs);
@@ -206,11 +238,12 @@ void TestEvening::freshEveningHasAFixedForm() {
     QCOMPARE(toJson(Evening{}),
              QByteArray(R"({"absorption":"0","age":"30","country":"RU","customLimit":"",)"
                         R"("deficit":"0","drinks":[],"driverClass":"general","fastestRate":"0,16",)"
-                        R"("height":"175","mass":"","model":"widmark","planned":"08:00",)"
-                        R"("rate":"0,13","sex":"m","slowestRate":"0,1","version":1})"));
+                        R"("height":"175","mass":"","measurements":[],"model":"widmark",)"
+                        R"("planned":"08:00","rate":"0,13","sex":"m","slowestRate":"0,1",)"
+                        R"("version":2})"));
 }
 
-void TestEvening::drinksOlderThanTwoDaysAreDropped_data() {
+void TestEvening::rowsOlderThanTwoDaysAreDropped_data() {
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("time");
@@ -227,7 +260,7 @@ void TestEvening::drinksOlderThanTwoDaysAreDropped_data() {
     QTest::newRow("empty time, day before") << midnight << edge.addDays(-1) << QString() << false;
 }
 
-void TestEvening::drinksOlderThanTwoDaysAreDropped() {
+void TestEvening::rowsOlderThanTwoDaysAreDropped() {
     QFETCH(QDateTime, now);
     QFETCH(QDate, date);
     QFETCH(QString, time);
@@ -235,9 +268,14 @@ void TestEvening::drinksOlderThanTwoDaysAreDropped() {
     Evening evening;
     evening.mass = u"70"_qs;
     evening.drinks.append({date, time, u"Вино"_qs, u"150"_qs, u"12"_qs});
+    evening.measurements.append({date, time, u"0,1"_qs});
+    // A reading without a proper time counts from the end of today: it stays either way.
+    evening.measurements.append({now.date(), u"0,3"_qs, u"0,3"_qs, Measurement::Kind::Blood});
     const EveningRead read = readEvening(toJson(evening), now);
     QVERIFY(!read.refusal);
     QCOMPARE(read.evening.drinks.size(), kept ? 1 : 0);
+    QCOMPARE(read.evening.measurements.size(), kept ? 2 : 1);
+    QCOMPARE(read.evening.measurements.last().value, u"0,3"_qs);
     QCOMPARE(read.evening.mass, u"70"_qs);
 }
 
@@ -253,8 +291,9 @@ void TestEvening::drinkWithoutDateIsKeptAsOne() {
 }
 
 void TestEvening::limitsThemselvesAreRead() {
-    QVERIFY(!readEvening(withDrinks(EveningDrinkLimit), Now).refusal);
-    QVERIFY(!readEvening(with(u"drink"_qs, QString(EveningTextLimit, u'ж'), true), Now).refusal);
+    QVERIFY(!readEvening(withRows(Drinks, EveningDrinkLimit), Now).refusal);
+    QVERIFY(!readEvening(withRows(Readings, EveningMeasurementLimit), Now).refusal);
+    QVERIFY(!readEvening(with(u"drink"_qs, QString(EveningTextLimit, u'ж'), Drinks), Now).refusal);
     QByteArray largest = with(u"mass"_qs, u"80"_qs);
     largest.append(EveningFileSizeLimit - largest.size(), ' ');
     QVERIFY(!readEvening(largest, Now).refusal);
@@ -274,23 +313,37 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("not UTF-8") << QByteArray("{\"version\":1,\"mass\":\"\xff\"}") << R::NotJson;
     QTest::newRow("array") << QByteArray("[]") << R::NotObject;
     QTest::newRow("empty object") << QByteArray("{}") << R::Version;
-    QTest::newRow("version 2") << with(u"version"_qs, 2) << R::Version;
-    QTest::newRow("drinks not a list") << with(u"drinks"_qs, QJsonObject()) << R::WrongType;
+    QTest::newRow("version 3") << with(u"version"_qs, 3) << R::Version;
+    QTest::newRow("drinks not a list") << with(Drinks, QJsonObject()) << R::WrongType;
+    QTest::newRow("readings missing") << with(Readings, none) << R::WrongType;
+    QTest::newRow("readings not a list") << with(Readings, QJsonObject()) << R::WrongType;
     QTest::newRow("mass as number") << with(u"mass"_qs, 80) << R::WrongType;
     QTest::newRow("planned missing") << with(u"planned"_qs, none) << R::WrongType;
-    QTest::newRow("drink time missing") << with(u"time"_qs, none, true) << R::WrongType;
-    QTest::newRow("drink as text") << with(u"drinks"_qs, QJsonArray{u"Пиво"_qs}) << R::WrongType;
-    QTest::newRow("501 drinks") << withDrinks(EveningDrinkLimit + 1) << R::TooManyDrinks;
-    QTest::newRow("long drink name") << with(u"drink"_qs, longText, true) << R::TextTooLong;
+    QTest::newRow("drink time missing") << with(u"time"_qs, none, Drinks) << R::WrongType;
+    QTest::newRow("drink as text") << with(Drinks, QJsonArray{u"Пиво"_qs}) << R::WrongType;
+    QTest::newRow("reading value as number") << with(u"value"_qs, 0.2, Readings) << R::WrongType;
+    QTest::newRow("reading kind missing") << with(u"kind"_qs, none, Readings) << R::WrongType;
+    QTest::newRow("501 drinks") << withRows(Drinks, EveningDrinkLimit + 1) << R::TooManyDrinks;
+    QTest::newRow("101 readings") << withRows(Readings, EveningMeasurementLimit + 1)
+                                  << R::TooManyMeasurements;
+    QTest::newRow("long drink name") << with(u"drink"_qs, longText, Drinks) << R::TextTooLong;
+    QTest::newRow("tab in a reading")
+        << with(u"time"_qs, u"21:\t50"_qs, Readings) << R::InvalidText;
     QTest::newRow("lone surrogate")
         << QByteArray(with(u"age"_qs, u"@"_qs).replace("@", "\\ud800")) << R::InvalidText;
-    QTest::newRow("30 February") << with(u"date"_qs, u"2026-02-30"_qs, true) << R::InvalidDate;
-    QTest::newRow("year 9999") << with(u"date"_qs, u"9999-09-09"_qs, true) << R::FarDate;
-    QTest::newRow("in three weeks") << with(u"date"_qs, u"2026-12-29"_qs, true) << R::FarDate;
+    QTest::newRow("30 February") << with(u"date"_qs, u"2026-02-30"_qs, Drinks) << R::InvalidDate;
+    QTest::newRow("reading on 31 April")
+        << with(u"date"_qs, u"2026-04-31"_qs, Readings) << R::InvalidDate;
+    QTest::newRow("year 9999") << with(u"date"_qs, u"9999-09-09"_qs, Drinks) << R::FarDate;
+    QTest::newRow("in three weeks") << with(u"date"_qs, u"2026-12-29"_qs, Drinks) << R::FarDate;
+    QTest::newRow("reading in 9999") << with(u"date"_qs, u"9999-09-09"_qs, Readings) << R::FarDate;
+    // Near enough to now, but more than 14 days after the first drink.
+    QTest::newRow("reading 14 days 50 min after the drink")
+        << with(u"date"_qs, u"2026-12-22"_qs, Readings) << R::FarDate;
     QTest::newRow("NUL in a text")
         << with(u"mass"_qs, QString(u"8"_qs + QChar(0) + u"0"_qs)) << R::InvalidText;
     QTest::newRow("tab in a drink name")
-        << with(u"drink"_qs, u"Пиво\tсветлое"_qs, true) << R::InvalidText;
+        << with(u"drink"_qs, u"Пиво\tсветлое"_qs, Drinks) << R::InvalidText;
     QTest::newRow("line break") << with(u"planned"_qs, u"08:00\n"_qs) << R::InvalidText;
     QTest::newRow("sex as word") << with(u"sex"_qs, u"male"_qs) << R::UnknownSex;
     QTest::newRow("unknown model") << with(u"model"_qs, u"guess"_qs) << R::UnknownId;
@@ -298,6 +351,7 @@ void TestEvening::refusedFileIsSetAside_data() {
     QTest::newRow("long region") << with(u"country"_qs, u"US-CALI"_qs) << R::UnknownId;
     QTest::newRow("short region") << with(u"country"_qs, u"US-CA"_qs) << R::UnknownId;
     QTest::newRow("unknown class") << with(u"driverClass"_qs, u"pro"_qs) << R::UnknownId;
+    QTest::newRow("urine reading") << with(u"kind"_qs, u"urine"_qs, Readings) << R::UnknownId;
 }
 
 void TestEvening::refusedFileIsSetAside() {
@@ -440,6 +494,10 @@ void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
     longText.mass = QString(EveningTextLimit + 1, u'9');
     Evening farOff;
     farOff.drinks.append({QDate(9999, 9, 9), u"21:00"_qs, u"Пиво"_qs, u"500"_qs, u"5"_qs});
+    Evening farReading;
+    farReading.measurements.append({QDate(9999, 9, 9), u"21:00"_qs, u"0,2"_qs});
+    Evening manyReadings;
+    manyReadings.measurements.fill({}, EveningMeasurementLimit + 1);
     Evening control;
     control.mass = u"8"_qs + QChar(0) + u"0"_qs;
     QTest::newRow("link to a file")
@@ -447,7 +505,11 @@ void TestEvening::saveRefusesLinksAndEveningsTheFileCannotHold_data() {
     QTest::newRow("link to nowhere")
         << u"nowhere"_qs << Evening{} << u"forecast.json — символическая ссылка"_qs;
     QTest::newRow("text too long") << QString() << longText << u"текст длиннее 100 знаков"_qs;
-    QTest::newRow("drink in 9999") << QString() << farOff << u"дата напитка слишком далеко"_qs;
+    QTest::newRow("drink in 9999")
+        << QString() << farOff << u"дата напитка или замера слишком далеко"_qs;
+    QTest::newRow("reading in 9999")
+        << QString() << farReading << u"дата напитка или замера слишком далеко"_qs;
+    QTest::newRow("101 readings") << QString() << manyReadings << u"больше 100 замеров"_qs;
     QTest::newRow("NUL in a text") << QString() << control << u"недопустимые знаки в тексте"_qs;
 }
 
