@@ -188,6 +188,14 @@ QList<int> EveningCheck::badMeasurementRows() const {
     return rows;
 }
 
+QList<Measurement> EveningCheck::readings() const {
+    QList<Measurement> out;
+    for (const MeasurementEntryCheck& row : measurements)
+        if (row.measurement)
+            out.append(*row.measurement);
+    return out;
+}
+
 EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
     EveningCheck out;
     QList<Drink> drinks;
@@ -203,8 +211,7 @@ EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
             drinks.append(*check.drink);
     }
     const auto firstDrink = std::ranges::min_element(drinks, {}, &Drink::start);
-    const QStringList measuredDates =
-        measurementDateProblems(form.measurements, form.drinks, now);
+    const QStringList measuredDates = measurementDateProblems(form.measurements, form.drinks, now);
     QList<ReadingAt> readings;
     for (qsizetype i = 0; i < form.measurements.size(); ++i) {
         MeasurementEntryCheck check = checkMeasurementEntry(form.measurements[i]);
