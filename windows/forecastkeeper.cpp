@@ -50,8 +50,7 @@ ReportPage ForecastKeeper::report(const Evening& form, const EveningCheck& check
 }
 
 ChartDescription ForecastKeeper::pageChart(const EveningCheck& check) const {
-    return forecastchart::describe(*check.forecast, check.limit.effectivePromille(),
-                                   m_services.clock.currentDateTime());
+    return forecastchart::describe(check, m_services.clock.currentDateTime());
 }
 
 void ForecastKeeper::saveReport(const Evening& form, const EveningCheck& check) {
