@@ -95,7 +95,7 @@ void ForecastKeeper::saveData(const EveningCheck& check) {
                                      QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
-    const QByteArray bytes = forecastexport::csv(*check.forecast);
+    const QByteArray bytes = forecastexport::csv(*check.forecast, check.readings());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         saveFailed(path);
