@@ -69,3 +69,11 @@ QStringList ChartDescription::readoutLines(int index) const {
     }
     return lines;
 }
+
+QStringList ChartDescription::spokenMarks() const {
+    QStringList lines;
+    for (const Mark& mark : marks)
+        if (!mark.spoken.isEmpty())
+            lines.append(mark.spoken);
+    return lines;
+}

@@ -10,8 +10,8 @@
 
 // What a time-series chart over clock time shows, whatever it is drawn on: series on one
 // regular time grid, an optional shaded band between two of them, horizontal level lines,
-// vertical time lines and labelled marks. The value axis runs from 0; a second axis on the
-// right shows the values times a factor.
+// vertical time lines and labelled marks, some named in a legend. The value axis runs from 0; a
+// second axis on the right shows the values times a factor.
 struct ChartDescription {
     struct Series {
         QString name;
@@ -38,9 +38,14 @@ struct ChartDescription {
         Qt::PenStyle style = Qt::DotLine;
     };
     struct Mark {
+        enum class Shape { Diamond, Circle };
         QDateTime at;
         double value = 0;
         QString label;
+        Shape shape = Shape::Diamond;
+        QColor colour{};  // the text's when not valid
+        QString legend{}; // marks under one name share an entry in the legend; none when empty
+        QString spoken{}; // what a screen reader hears of the mark; nothing when empty
     };
 
     // Value i of every series and band edge lies at start + i × stepSeconds; clock texts are
@@ -72,4 +77,7 @@ struct ChartDescription {
     // The first series at grid point `index`: "21:35 — 0,52 ‰ (0,26 мг/л)", then the band's
     // "от 0,40 до 0,65 ‰" where it has both edges. Nothing where there is no value.
     QStringList readoutLines(int index) const;
+
+    // What the marks say to a screen reader, in their order.
+    QStringList spokenMarks() const;
 };

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr qreal MarkSize = 5; // from a mark's centre to its edge
+
 // Grid index and value to pixels, linear in both.
 struct Mapper {
     double x0 = 0, dx = 1, y0 = 0, ky = 1;
@@ -409,29 +411,69 @@ void ChartPainter::paintTimeLines() const {
     }
 }
 
+QColor ChartPainter::markColour(const ChartDescription::Mark& mark) const {
+    return mark.colour.isValid() ? onThePlot(mark.colour, contrast::ForGraphics)
+                                 : m_palette.color(QPalette::Text);
+}
+
+void ChartPainter::paintMark(QPointF p, const ChartDescription::Mark& mark) const {
+    QPainter& painter = m_painter;
+    painter.setPen(QPen(m_palette.color(QPalette::Base), 1.5));
+    painter.setBrush(markColour(mark));
+    if (mark.shape == ChartDescription::Mark::Shape::Circle)
+        painter.drawEllipse(p, MarkSize, MarkSize);
+    else
+        painter.drawPolygon(QPolygonF{p + QPointF(0, -MarkSize), p + QPointF(MarkSize, 0),
+                                      p + QPointF(0, MarkSize), p + QPointF(-MarkSize, 0)});
+    painter.setBrush(Qt::NoBrush);
+}
+
 std::optional<QRectF> ChartPainter::paintLegend() const {
-    if (!m_chart.band || m_chart.band->name.isEmpty())
+    // The band's name with a swatch of its fill, then each named kind of mark in its shape, side
+    // by side in the plot's top right corner.
+    using Mark = ChartDescription::Mark;
+    QList<std::pair<QString, const Mark*>> entries; // no mark: the band
+    if (m_chart.band && !m_chart.band->name.isEmpty())
+        entries.append({m_chart.band->name, nullptr});
+    for (const Mark& mark : m_chart.marks) {
+        if (!mark.legend.isEmpty() &&
+            std::none_of(entries.begin(), entries.end(),
+                         [&](const auto& e) { return e.second && e.first == mark.legend; }))
+            entries.append({mark.legend, &mark});
+    }
+    if (entries.isEmpty())
         return std::nullopt;
-    // The band's name with a swatch of its fill, in the plot's top right corner.
     const ChartGeometry& l = m_geometry;
     const qreal swatch = m_metrics.height() * 0.9;
-    const QSizeF size(swatch + 4 + m_metrics.horizontalAdvance(m_chart.band->name) + 8,
-                      l.lineHeight());
+    constexpr qreal between = 6;
+    qreal width = -between;
+    for (const auto& entry : entries)
+        width += 4 + swatch + 4 + m_metrics.horizontalAdvance(entry.first) + 4 + between;
+    const QSizeF size(width, l.lineHeight());
     const QRectF box(QPointF(l.plotRect().right() - size.width() - 4, l.plotRect().top() + 4),
                      size);
     QPainter& painter = m_painter;
     drawLabel(painter, box, QString(), m_palette.color(QPalette::Text),
               m_palette.color(QPalette::Base));
-    const QRectF mark(box.left() + 4, box.center().y() - swatch / 3, swatch, swatch * 2 / 3);
-    QColor edge = m_chart.band->fill;
-    edge.setAlpha(255);
     painter.save();
-    painter.setPen(QPen(edge.darker(140), 1, Qt::DashLine));
-    painter.setBrush(m_chart.band->fill);
-    painter.drawRect(mark);
-    painter.setPen(m_palette.color(QPalette::Text));
-    painter.drawText(box.adjusted(swatch + 8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     m_chart.band->name);
+    qreal x = box.left();
+    for (const auto& [name, mark] : entries) {
+        const QRectF sample(x + 4, box.center().y() - swatch / 2, swatch, swatch);
+        if (mark) {
+            paintMark(sample.center(), *mark);
+        } else {
+            QColor edge = m_chart.band->fill;
+            edge.setAlpha(255);
+            painter.setPen(QPen(edge.darker(140), 1, Qt::DashLine));
+            painter.setBrush(m_chart.band->fill);
+            painter.drawRect(sample.adjusted(0, swatch / 6, 0, -swatch / 6));
+        }
+        const qreal w = m_metrics.horizontalAdvance(name);
+        painter.setPen(m_palette.color(QPalette::Text));
+        painter.drawText(QRectF(sample.right() + 4, box.top(), w + 1, box.height()),
+                         Qt::AlignVCenter | Qt::AlignLeft, name);
+        x = sample.right() + 4 + w + 4 + between;
+    }
     painter.restore();
     return box;
 }
@@ -440,9 +482,8 @@ void ChartPainter::paintMarks(QList<QRectF> taken) const {
     QPainter& painter = m_painter;
     const ChartGeometry& l = m_geometry;
     const QFontMetricsF& metrics = m_metrics;
-    const QColor text = m_palette.color(QPalette::Text);
     const QColor back = m_palette.color(QPalette::Base);
-    constexpr qreal size = 5;
+    constexpr qreal size = MarkSize;
     for (const ChartDescription::Mark& mark : m_chart.marks) {
         if (mark.at.isValid() && std::isfinite(mark.value))
             taken.append(QRectF(QPointF(), QSizeF(2 * size, 2 * size))
@@ -453,11 +494,7 @@ void ChartPainter::paintMarks(QList<QRectF> taken) const {
         if (!mark.at.isValid() || !std::isfinite(mark.value))
             continue;
         const QPointF p = l.toPixel(mark.at.toMSecsSinceEpoch(), mark.value);
-        const QPolygonF diamond{p + QPointF(0, -size), p + QPointF(size, 0), p + QPointF(0, size),
-                                p + QPointF(-size, 0)};
-        painter.setPen(QPen(back, 1.5));
-        painter.setBrush(text);
-        painter.drawPolygon(diamond);
+        paintMark(p, mark);
         if (mark.label.isEmpty())
             continue;
         // Above right first; then the other corners; the label stays inside the plot and off
@@ -486,9 +523,11 @@ void ChartPainter::paintMarks(QList<QRectF> taken) const {
         label.moveTop(
             std::clamp(label.top(), l.plotRect().top(), l.plotRect().bottom() - label.height()));
         taken.append(label);
+        // A coloured mark's label is written in its colour, as readable as text.
+        const QColor text = mark.colour.isValid() ? onThePlot(mark.colour, contrast::ForText)
+                                                  : m_palette.color(QPalette::Text);
         drawLabel(painter, label, mark.label, text, back);
     }
-    painter.setBrush(Qt::NoBrush);
 }
 
 void ChartPainter::paintCursor(int index) const {

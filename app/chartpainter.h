@@ -35,9 +35,12 @@ private:
     // Returns where the labels went, for the marks to keep clear of.
     QList<QRectF> paintLevelLines() const;
     void paintTimeLines() const;
-    // The band's legend; where it went, for the marks to keep clear of.
+    // The legend of the band and the named marks; where it went, for the marks to keep clear of.
     std::optional<QRectF> paintLegend() const;
     void paintMarks(QList<QRectF> taken) const;
+    // One mark's shape, centred on `p`.
+    void paintMark(QPointF p, const ChartDescription::Mark& mark) const;
+    QColor markColour(const ChartDescription::Mark& mark) const;
     void paintCursor(int index) const;
     // A colour of the chart, or the text's, standing out from the plot by `minimum`.
     QColor onThePlot(const QColor& wanted, double minimum) const;

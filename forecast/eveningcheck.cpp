@@ -188,6 +188,14 @@ QList<int> EveningCheck::badMeasurementRows() const {
     return rows;
 }
 
+QList<Measurement> EveningCheck::readings() const {
+    QList<Measurement> out;
+    for (const MeasurementEntryCheck& row : measurements)
+        if (row.measurement)
+            out.append(*row.measurement);
+    return out;
+}
+
 EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
     EveningCheck out;
     QList<Drink> drinks;

@@ -80,6 +80,8 @@ struct EveningCheck {
     // The rows whose fields need a look, counted from 0.
     QList<int> badRows() const;
     QList<int> badMeasurementRows() const;
+    // The readings of the rows that are right, in the rows' order.
+    QList<Measurement> readings() const;
 };
 
 // `now` bounds the drinks' dates; an invalid one leaves only the span between them.

@@ -3,11 +3,33 @@
 #include "forecastsummary.h"
 #include "limit.h"
 
+#include "calc/numbertext.h"
+
 #include <algorithm>
 #include <cmath>
 
 double Measurement::promille() const {
     return kind == Kind::Breath ? Limit::promilleFromBreath(value) : value;
+}
+
+QString Measurement::valueText() const {
+    if (!std::isfinite(value))
+        return {};
+    QString number = numbertext::decimalText(value);
+    if (!number.contains(u','))
+        number += u',';
+    while (number.size() - number.indexOf(u',') <= 2)
+        number += u'0';
+    return number + (kind == Kind::Breath ? QStringLiteral(" мг/л") : QStringLiteral(" ‰"));
+}
+
+QString Measurement::description(QDate today) const {
+    QString text = QStringLiteral("замер ") + forecastsummary::clockText(at, today) +
+                   QStringLiteral(": ") + valueText();
+    if (kind == Kind::Breath)
+        text +=
+            QStringLiteral(" (") + forecastsummary::levelText(promille()) + QStringLiteral(" ‰)");
+    return text;
 }
 
 QString MeasuredRate::reason() const {

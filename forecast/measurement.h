@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -17,6 +18,11 @@ struct Measurement {
 
     // The blood level it stands for, at the program's 1 ‰ = 0,5 mg/l for a breath reading.
     double promille() const;
+    // "0,25 мг/л", "0,50 ‰": in its own unit, to at least two decimals and to every one it has.
+    QString valueText() const;
+    // "замер 23:10: 0,25 мг/л (0,50 ‰)": a breath reading names the blood level it stands for.
+    // A time on another day than `today` names it.
+    QString description(QDate today) const;
 };
 
 // The person's own elimination rate from readings taken while only elimination was at work

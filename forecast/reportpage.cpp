@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 QString reportConstants() {
     return QStringLiteral("Этанол, г = объём напитка, мл × крепость / 100 × ") +
            numbertext::decimalText(concentration::EthanolFactor) +
@@ -51,6 +53,19 @@ ReportPage reportPage(const Evening& form, const EveningCheck& check, const QDat
         page.drinks.append({d.date.toString(QStringLiteral("dd.MM.yyyy")), d.time.trimmed(),
                             d.drink, d.grams.trimmed(), d.strength.trimmed(),
                             d.duration.trimmed()});
+
+    QList<Measurement> readings = check.readings();
+    std::ranges::stable_sort(readings, {}, &Measurement::at);
+    if (!readings.isEmpty())
+        page.readingHeader = {QStringLiteral("Дата"), QStringLiteral("Время"),
+                              QStringLiteral("Показание"), QStringLiteral("Вид"),
+                              QStringLiteral("В промилле")};
+    for (const Measurement& m : readings)
+        page.readings.append({m.at.toString(QStringLiteral("dd.MM.yyyy")),
+                              m.at.toString(QStringLiteral("HH:mm")), m.valueText(),
+                              m.kind == Measurement::Kind::Breath ? QStringLiteral("выдох")
+                                                                  : QStringLiteral("кровь"),
+                              forecastsummary::levelText(m.promille())});
 
     if (check.forecast)
         page.summary = forecastsummary::answers(*check.forecast, limit, check.plannedTime, made);

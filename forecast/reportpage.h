@@ -15,6 +15,8 @@ struct ReportPage {
     QStringList person;
     QStringList drinkHeader;
     QList<QStringList> drinks;
+    QStringList readingHeader; // none without readings
+    QList<QStringList> readings;
     QStringList summary;
     QStringList notes; // constants and sources
     QString warning;

@@ -1,12 +1,14 @@
 #include "forecastchart.h"
 
+#include "forecast/eveningcheck.h"
 #include "forecast/forecast.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 
 namespace forecastchart {
 
-ChartDescription describe(const Forecast& f, double limit, const QDateTime& now) {
+ChartDescription describe(const Forecast& f, double limit, const QDateTime& now,
+                          const QList<Measurement>& readings) {
     using forecastsummary::clockText;
     using forecastsummary::levelText;
     using Chart = ChartDescription;
@@ -41,7 +43,18 @@ ChartDescription describe(const Forecast& f, double limit, const QDateTime& now)
             chart.marks.append({below->central, limit, clockText(below->central, day)});
     if (const auto sober = f.soberAt())
         chart.marks.append({sober->central, 0, clockText(sober->central, day)});
+    // The readings last, so the answers' labels keep their places. A screen reader hears them
+    // after the answers, which name days as seen from now.
+    const QDate today = now.isValid() ? now.date() : day;
+    for (const Measurement& reading : readings)
+        chart.marks.append({reading.at, reading.promille(), reading.valueText(),
+                            Chart::Mark::Shape::Circle, QColor(0xE0, 0x6C, 0x00),
+                            QStringLiteral("замер"), reading.description(today)});
     return chart;
+}
+
+ChartDescription describe(const EveningCheck& check, const QDateTime& now) {
+    return describe(*check.forecast, check.limit.effectivePromille(), now, check.readings());
 }
 
 } // namespace forecastchart

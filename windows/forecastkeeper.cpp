@@ -50,8 +50,7 @@ ReportPage ForecastKeeper::report(const Evening& form, const EveningCheck& check
 }
 
 ChartDescription ForecastKeeper::pageChart(const EveningCheck& check) const {
-    return forecastchart::describe(*check.forecast, check.limit.effectivePromille(),
-                                   m_services.clock.currentDateTime());
+    return forecastchart::describe(check, m_services.clock.currentDateTime());
 }
 
 void ForecastKeeper::saveReport(const Evening& form, const EveningCheck& check) {
@@ -96,7 +95,7 @@ void ForecastKeeper::saveData(const EveningCheck& check) {
                                      QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
-    const QByteArray bytes = forecastexport::csv(*check.forecast);
+    const QByteArray bytes = forecastexport::csv(*check.forecast, check.readings());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         saveFailed(path);

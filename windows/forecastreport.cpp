@@ -16,7 +16,10 @@ namespace {
 // The page is laid out in units of a point on the printable width of A4, then scaled to the
 // device, so the PDF and a printer get the same page.
 constexpr qreal PageWidth = 523;
-constexpr int MaxDrinkRows = 12;
+// Lines below the tables' headers: the drinks take up to their own share, the readings the rest,
+// and the chart, the answers and every note still fit on the page.
+constexpr qsizetype MaxDrinkLines = 13;
+constexpr qsizetype MaxTableLines = 16;
 
 // Sizes in page units: pixel sizes, which the page's scale then maps to the device.
 QFont font(int size, bool bold = false) {
@@ -35,13 +38,15 @@ qreal paragraph(QPainter& p, qreal y, const QString& text, const QFont& f, qreal
     return used.bottom() + gap;
 }
 
-qreal drinksTable(QPainter& p, qreal y, const ReportPage& page) {
-    const qreal widths[] = {62, 40, 221, 60, 70, 70};
+// A header and rows in columns of `widths`, each line ruled off; no more than `maxLines` below
+// the header, the last of them counting the rows left out.
+qreal table(QPainter& p, qreal y, const QStringList& header, const QList<QStringList>& rows,
+            const QList<qreal>& widths, qsizetype maxLines) {
     const qreal rowHeight = 11;
     auto row = [&](const QStringList& cells, bool bold) {
         p.setFont(font(8, bold));
         qreal x = 0;
-        for (int c = 0; c < cells.size() && c < 6; ++c) {
+        for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
             p.drawText(QRectF(x + 2, y, widths[c] - 4, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                        cells[c]);
             x += widths[c];
@@ -49,13 +54,13 @@ qreal drinksTable(QPainter& p, qreal y, const ReportPage& page) {
         y += rowHeight;
         p.drawLine(QPointF(0, y), QPointF(PageWidth, y));
     };
-    row(page.drinkHeader, true);
-    const qsizetype shown = std::min<qsizetype>(page.drinks.size(), MaxDrinkRows);
+    row(header, true);
+    const qsizetype shown = rows.size() <= maxLines ? rows.size() : maxLines - 1;
     for (qsizetype i = 0; i < shown; ++i)
-        row(page.drinks[i], false);
-    if (page.drinks.size() > shown)
+        row(rows[i], false);
+    if (rows.size() > shown)
         row({QString(), QString(),
-             QStringLiteral("… и ещё ") + QString::number(page.drinks.size() - shown)},
+             QStringLiteral("… и ещё ") + QString::number(rows.size() - shown)},
             false);
     return y + 6;
 }
@@ -88,7 +93,11 @@ void paint(QPainter& p, const QRectF& area, const ReportPage& page, const ChartD
     qreal y = paragraph(p, 0, page.title, font(16, true), 2);
     y = paragraph(p, y, page.made, font(9), 8);
     y = paragraph(p, y, page.person.join(QStringLiteral("; ")), font(9), 8);
-    y = drinksTable(p, y, page);
+    y = table(p, y, page.drinkHeader, page.drinks, {62, 40, 221, 60, 70, 70}, MaxDrinkLines);
+    // The readings line up with the drinks' date and time.
+    if (!page.readings.isEmpty())
+        y = table(p, y, page.readingHeader, page.readings, {62, 40, 90, 70, 70},
+                  MaxTableLines - std::min(page.drinks.size(), MaxDrinkLines));
 
     // The chart keeps its own proportions, scaled to the page's width.
     const qreal k = PageWidth / ChartSize.width();

@@ -380,8 +380,7 @@ void ForecastWindow::recompute() {
     m_summary = forecastsummary::shown(m_form, m_check, now);
     m_ui.chart->clear();
     if (m_check.ok())
-        m_ui.chart->setDescription(
-            forecastchart::describe(*m_check.forecast, m_check.limit.effectivePromille(), now));
+        m_ui.chart->setDescription(forecastchart::describe(m_check, now));
     else
         m_ui.chart->setEmptyText(m_summary.constFirst());
     m_ui.summary->setText(m_summary.join(u'\n'));
@@ -395,7 +394,8 @@ void ForecastWindow::recompute() {
     for (QWidget* button : m_ui.keep)
         button->setEnabled(m_check.ok());
     // The chart is never the only carrier: a screen reader reads the answers from it too.
-    m_ui.chart->setAccessibleDescription(m_summary.join(u' '));
+    m_ui.chart->setAccessibleDescription(
+        (m_summary + m_ui.chart->description().spokenMarks()).join(u' '));
 }
 
 void ForecastWindow::setProblem(QLineEdit* edit, const QString& problem) {

@@ -1,6 +1,7 @@
 #include "forecast/bodymodel.h"
 #include "forecast/drinksmodel.h"
 #include "forecast/eveningcheck.h"
+#include "forecast/forecastexport.h"
 #include "forecast/forecastsummary.h"
 #include "forecast/modelchoice.h"
 #include "forecast/reportpage.h"
@@ -19,6 +20,8 @@ private slots:
     void windowSaysWhatTheEveningAllows();
     void reportListsTheWindowsAnswersWithoutTheWarning();
     void reportNamesEveryModelForAllModels();
+    void readingsGoToTheReportAndTheData_data();
+    void readingsGoToTheReportAndTheData();
     void modelChoicesReadWhatTheirModelsNeed();
     void headlineLeadsWithTheCarefulTime_data();
     void headlineLeadsWithTheCarefulTime();
@@ -33,6 +36,8 @@ const QDateTime Now = sample::Now;
 Evening goodForm() {
     return sample::evening();
 }
+constexpr auto Breath = Measurement::Kind::Breath;
+constexpr auto Blood = Measurement::Kind::Blood;
 } // namespace
 
 void TestForecastAnswer::windowSaysWhatTheEveningAllows_data() {
@@ -88,6 +93,55 @@ void TestForecastAnswer::reportNamesEveryModelForAllModels() {
     for (const BodyModel& model : BodyModel::all())
         QVERIFY2(page.notes[1].contains(model.name() + u": "_qs + model.source()),
                  qPrintable(model.name()));
+}
+
+void TestForecastAnswer::readingsGoToTheReportAndTheData_data() {
+    QTest::addColumn<QList<MeasurementEntry>>("typed");
+    QTest::addColumn<QList<QStringList>>("report");
+    QTest::addColumn<QStringList>("data"); // the readings' rows
+    const QDate day(2026, 12, 8);
+    QTest::newRow("none") << QList<MeasurementEntry>{} << QList<QStringList>{} << QStringList{};
+    // 21:47 lies between the rows of 21:45 and 21:50, 22:30 is one of them.
+    QTest::newRow("between steps, and on a step typed first")
+        << QList<MeasurementEntry>{{day, u"22:30"_qs, u"0,3"_qs, Blood},
+                                   {day, u"21:47"_qs, u"0.25"_qs, Breath}}
+        << QList<QStringList>{{u"08.12.2026"_qs, u"21:47"_qs, u"0,25 мг/л"_qs, u"выдох"_qs,
+                               u"0,50"_qs},
+                              {u"08.12.2026"_qs, u"22:30"_qs, u"0,30 ‰"_qs, u"кровь"_qs,
+                               u"0,30"_qs}}
+        << QStringList{u"08.12.2026 21:47;0,500;0,500;0,500;0,500"_qs,
+                       u"08.12.2026 22:30;0,300;0,300;0,300;0,300"_qs};
+}
+
+void TestForecastAnswer::readingsGoToTheReportAndTheData() {
+    QFETCH(QList<MeasurementEntry>, typed);
+    QFETCH(QList<QStringList>, report);
+    QFETCH(QStringList, data);
+    Evening form = goodForm();
+    form.measurements = typed;
+    const EveningCheck check = checkEvening(form, Now);
+    QVERIFY(check.ok());
+    const ReportPage page = reportPage(form, check, Now);
+    QCOMPARE(page.readings, report);
+    QCOMPARE(page.readingHeader.size(), report.isEmpty() ? 0 : 5);
+
+    const QStringList lines =
+        QString::fromUtf8(forecastexport::csv(*check.forecast, check.readings()))
+            .split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), u"время;промилле;нижняя граница;верхняя граница;замер"_qs);
+    // Every fifth minute and the curve's end, in time order; the readings' own rows besides.
+    QStringList measured;
+    QDateTime previous;
+    for (const QString& line : lines.sliced(1)) {
+        const QDateTime at = QDateTime::fromString(line.left(16), u"dd.MM.yyyy HH:mm"_qs);
+        QVERIFY(!previous.isValid() || at > previous);
+        previous = at;
+        if (!line.endsWith(u';'))
+            measured.append(line);
+        else
+            QVERIFY(check.forecast->start().secsTo(at) % 300 == 0 || at == check.forecast->end());
+    }
+    QCOMPARE(measured, data);
 }
 
 void TestForecastAnswer::modelChoicesReadWhatTheirModelsNeed() {

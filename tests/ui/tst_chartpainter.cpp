@@ -1,9 +1,12 @@
 #include "app/chartgeometry.h"
 #include "app/chartpainter.h"
+#include "forecast/eveningcheck.h"
+#include "windows/forecastchart.h"
 #include "windows/forecastreport.h"
 
 #include "desktoplooks.h"
 #include "samplechart.h"
+#include "sampleevening.h"
 
 #include "app/contrast.h"
 
@@ -30,6 +33,8 @@ private slots:
     void reportIsTheSameOnADarkDesktop();
     void linesStandOutOnAnyScheme_data();
     void linesStandOutOnAnyScheme();
+    void readingIsMarkedWhereItWasTaken_data();
+    void readingIsMarkedWhereItWasTaken();
 };
 
 namespace {
@@ -264,6 +269,78 @@ void TestChartPainter::linesStandOutOnAnyScheme() {
     };
     for (const auto& l : lines)
         QVERIFY2(strongest(l.at) >= contrast::ForGraphics, l.what);
+}
+
+void TestChartPainter::readingIsMarkedWhereItWasTaken_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<MeasurementEntry>("typed"); // none without a date
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("spoken");
+    const QPalette light = QApplication::palette();
+    const QPalette dark = desktoplooks::dark();
+    const QDate day(2026, 12, 8);
+    using enum Measurement::Kind;
+    QTest::newRow("none") << light << MeasurementEntry{} << QString() << QString();
+    QTest::newRow("breath") << light << MeasurementEntry{day, u"22:10"_qs, u"0.125"_qs, Breath}
+                            << u"0,125 мг/л"_qs << u"замер 22:10: 0,125 мг/л (0,25 ‰)"_qs;
+    // The grid's last point, on the zero line: the label turns back into the plot.
+    QTest::newRow("blood at the right edge, dark")
+        << dark << MeasurementEntry{day.addDays(1), u"03:30"_qs, u"0"_qs, Blood} << u"0,00 ‰"_qs
+        << u"замер 03:30, завтра: 0,00 ‰"_qs;
+}
+
+void TestChartPainter::readingIsMarkedWhereItWasTaken() {
+    QFETCH(QPalette, palette);
+    QFETCH(MeasurementEntry, typed);
+    QFETCH(QString, label);
+    QFETCH(QString, spoken);
+    Evening form = sample::evening();
+    if (typed.date.isValid())
+        form.measurements = {typed};
+    const EveningCheck check = checkEvening(form, sample::Now);
+    const Chart chart = forecastchart::describe(check, sample::Now);
+    QCOMPARE(chart.spokenMarks(), spoken.isEmpty() ? QStringList() : QStringList{spoken});
+
+    const ChartGeometry geometry(chart, QSize(720, 420), QApplication::font());
+    const auto painted = [&](const Chart& shown) {
+        QImage image(geometry.size().toSize(), QImage::Format_ARGB32);
+        image.fill(palette.color(QPalette::Window));
+        QPainter painter(&image);
+        ChartPainter(painter, ChartGeometry(shown, geometry.size(), geometry.font()), palette)
+            .paint();
+        return image;
+    };
+    const QImage image = painted(chart);
+    const QColor dot = contrast::readableOn(QColor(0xE0, 0x6C, 0x00), palette.color(QPalette::Base),
+                                            contrast::ForGraphics);
+    const auto dotIn = [&](const QRect& area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (QColor(image.pixel(x, y)) == dot)
+                    return true;
+        return false;
+    };
+    const QRect plot = geometry.plotRect().toAlignedRect();
+    if (label.isEmpty()) {
+        QVERIFY(!dotIn(image.rect()));
+        return;
+    }
+    // The legend, in the plot's top strip, names the readings.
+    QVERIFY(dotIn(QRect(plot.left(), plot.top(), plot.width(), int(geometry.lineHeight()) + 8)));
+    const Measurement reading = check.readings().constFirst();
+    QCOMPARE(chart.marks.last().label, label);
+    const QPoint centre = geometry.toPixel(reading.at, reading.promille()).toPoint();
+    QCOMPARE(QColor(image.pixel(centre)), dot);
+    // The label, where the chart without it differs: beside the dot, inside the plot.
+    Chart unlabelled = chart;
+    unlabelled.marks.last().label.clear();
+    const QImage without = painted(unlabelled);
+    QRect written;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != without.pixel(x, y))
+                written |= QRect(x, y, 1, 1);
+    QVERIFY(plot.contains(written) && written.adjusted(-20, -20, 20, 20).contains(centre));
 }
 
 QTEST_MAIN(TestChartPainter)

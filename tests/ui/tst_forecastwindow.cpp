@@ -292,13 +292,13 @@ void TestForecastWindow::reportChartAndDataAreSavedWhereTheUserSays() {
     const QByteArray raw = data.readAll();
     QVERIFY(raw.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(raw.mid(3)).split(u"\r\n"_qs, Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), u"время;промилле;нижняя граница;верхняя граница"_qs);
+    QCOMPARE(lines.first(), u"время;промилле;нижняя граница;верхняя граница;замер"_qs);
     // 21:00 to the slowest curve's end at 0,5837 / 0,10 h: every 5 minutes, and the last one.
-    QCOMPARE(lines[1], u"08.12.2026 21:00;0,584;0,584;0,584"_qs);
-    QCOMPARE(lines[13], u"08.12.2026 22:00;0,454;0,424;0,484"_qs);
-    QCOMPARE(lines.last().section(u';', 1), u"0,000;0,000;0,000"_qs);
+    QCOMPARE(lines[1], u"08.12.2026 21:00;0,584;0,584;0,584;"_qs);
+    QCOMPARE(lines[13], u"08.12.2026 22:00;0,454;0,424;0,484;"_qs);
+    QCOMPARE(lines.last().section(u';', 1), u"0,000;0,000;0,000;"_qs);
     for (const QString& line : lines)
-        QCOMPARE(line.count(u';'), 3);
+        QCOMPARE(line.count(u';'), 4);
 }
 
 void TestForecastWindow::cancelledOrImpossibleSaveLeavesNothing() {
