@@ -68,7 +68,8 @@ ReportPage reportPage(const Evening& form, const EveningCheck& check, const QDat
                               forecastsummary::levelText(m.promille())});
 
     if (check.forecast)
-        page.summary = forecastsummary::answers(*check.forecast, limit, check.plannedTime, made);
+        page.summary = forecastsummary::answers(*check.forecast, limit, check.plannedTime, made)
+                       << forecastsummary::measurementLines(check, made.date());
     page.notes << reportConstants() << QStringLiteral("Модель: ") + modelchoice::sources(form.model)
                << QStringLiteral("Предел: ") + limit.source;
     page.warning = forecastsummary::warning();

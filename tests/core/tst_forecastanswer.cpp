@@ -124,6 +124,9 @@ void TestForecastAnswer::readingsGoToTheReportAndTheData() {
     const ReportPage page = reportPage(form, check, Now);
     QCOMPARE(page.readings, report);
     QCOMPARE(page.readingHeader.size(), report.isEmpty() ? 0 : 5);
+    // What the readings say is said on paper too.
+    for (const QString& line : forecastsummary::measurementLines(check, Now.date()))
+        QVERIFY2(page.summary.contains(line), qPrintable(line));
 
     const QStringList lines =
         QString::fromUtf8(forecastexport::csv(*check.forecast, check.readings()))
