@@ -2,9 +2,10 @@
 
 #include <QStyledItemDelegate>
 
-// Puts a drink's fields into the editors below the table and back, as text. An editor that
-// already shows the value is left alone, so the row's own update never moves the cursor of the
-// field being typed into; a drink the list does not name shows as its last entry ("свой").
+// Puts a row's fields (a drink's, a reading's) into the editors below its table and back, as
+// text. An editor that already shows the value is left alone, so the row's own update never
+// moves the cursor of the field being typed into; a list shows the entry of the cell's text, or
+// its last entry for one it does not name (the drinks' "свой").
 class DrinkEditorsDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -16,7 +17,9 @@ public:
                       const QModelIndex& index) const override;
 };
 
-// The table's state column: a row to check in the colour of the problems beside the fields.
+// A table's cell that needs a look (the drinks' state column, a reading's wrong field), in the
+// colour of the problems beside the fields. The drinks' and the readings' models share the
+// problem role.
 class ProblemTextDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include "forecast/modelchoice.h"
 #include "windows/drinkeditors.h"
 #include "windows/forecastfield.h"
+#include "windows/measurementspanel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ struct Builder {
     QWidget& window;
     QAbstractItemModel& drinks;
     ForecastControls& c;
+    QHBoxLayout* drinkButtons = nullptr;
 
     QLineEdit* field(QWidget* parent, const QString& name, const QString& spoken);
     QLabel* problemLabel(QWidget* parent, QLineEdit* field);
@@ -134,7 +136,7 @@ QWidget* Builder::buildDrinks() {
     remove->setObjectName(QStringLiteral("RemoveDrink"));
     remove->setToolTip(QStringLiteral("Удалить выбранный напиток (Delete в списке)"));
     c.remove = remove;
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = drinkButtons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(repeat);
     buttons->addWidget(remove);
@@ -433,7 +435,15 @@ ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     auto* bottom = new QHBoxLayout;
     c.chart = new ChartWidget(&window);
     c.chart->setObjectName(QStringLiteral("Chart"));
-    bottom->addWidget(c.chart, 3);
+    // The readings, once there are any, under the chart their marks are on: the answers beside
+    // it stay where they are.
+    auto* measured = new QVBoxLayout;
+    measured->addWidget(c.chart, 1);
+    measured->addWidget(c.measurements = new MeasurementsPanel(&window));
+    bottom->addLayout(measured, 3);
+    // "Замер" at the end of the drinks' buttons, next in the keyboard's order too.
+    build.drinkButtons->addWidget(c.measurements->addButton());
+    QWidget::setTabOrder(c.remove, c.measurements->addButton());
     // The limit and the answers scroll on their own when the answers run longer than the chart
     // is high.
     auto* side = new QVBoxLayout;

@@ -12,6 +12,7 @@
 #include <array>
 
 class ChartWidget;
+class MeasurementsPanel;
 class QAbstractItemModel;
 class QComboBox;
 class QLabel;
@@ -36,6 +37,7 @@ struct ForecastControls {
     // The selected drink's editors, by the drinks model's column: line edits, and a combo box
     // for the name.
     std::array<QWidget*, DrinksModel::StateColumn> drinkEditors{};
+    MeasurementsPanel* measurements = nullptr; // its "Замер" lies beside the drinks' buttons
     QComboBox* sex = nullptr;
     QComboBox* country = nullptr; // the countries, then "свой предел"
     QLineEdit* ownLimit = nullptr;

@@ -18,6 +18,7 @@
 #include "windows/forecastchart.h"
 #include "windows/forecastfield.h"
 #include "windows/forecastlayout.h"
+#include "windows/measurementspanel.h"
 
 #include <QComboBox>
 #include <QDataWidgetMapper>
@@ -44,8 +45,10 @@ ForecastWindow::ForecastWindow(Application& app)
     resize(1100, 720);
 
     m_drinks = new DrinksModel(this);
-    m_drinks->setClock([this] { return m_app.services().clock.currentDateTime(); });
+    const auto now = [this] { return m_app.services().clock.currentDateTime(); };
+    m_drinks->setClock(now);
     m_ui = layOutForecast(*this, *m_drinks);
+    m_ui.measurements->setClock(now);
     m_keeper = std::make_unique<ForecastKeeper>(this, m_app.services());
     bindFields();
 
@@ -163,6 +166,7 @@ void ForecastWindow::bindFields() {
     connect(m_drinks, &DrinksModel::dataChanged, this, [this] { showDrinkNow(); });
     showDrinkNow();
     connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(m_ui.measurements, &MeasurementsPanel::changed, this, [this] { changed(); });
     connect(m_ui.help, &QPushButton::clicked, this, [this] {
         m_app.services().dialogs.message(this, modelchoice::helpText(m_check.limit),
                                          QStringLiteral("Справка"));
@@ -185,6 +189,7 @@ void ForecastWindow::showEvening() {
         m_ui.table->setCurrentIndex(
             m_drinks->index(m_drinks->rowCount() - 1, DrinksModel::TimeColumn));
     rowSelected();
+    m_ui.measurements->setMeasurements(m_form.measurements);
     recompute();
 }
 
@@ -313,6 +318,7 @@ void ForecastWindow::takeOver(const CalculatorHandover& handover, bool fresh) {
 
 void ForecastWindow::changed() {
     m_form.drinks = m_drinks->drinks();
+    m_form.measurements = m_ui.measurements->measurements();
     // A date typed half-way changes no drink yet, only what its field says.
     if (m_form == m_answered) {
         showProblems();
@@ -376,6 +382,7 @@ void ForecastWindow::recompute() {
     m_check = checkEvening(m_form, now);
     m_answered = m_form;
     m_drinks->setChecks(m_check.drinks);
+    m_ui.measurements->setChecks(m_check.measurements);
     showProblems();
     m_summary = forecastsummary::shown(m_form, m_check, now);
     m_ui.chart->clear();

@@ -63,7 +63,7 @@ private:
     void setProblem(QLineEdit* field, const QString& problem);
 
     Application& m_app;
-    Evening m_form;               // its drinks follow m_drinks
+    Evening m_form;               // its drinks follow m_drinks, its readings the readings' panel
     QList<DrinkEntry> m_drinkNow; // what each "Выпил сейчас" button adds, but for the time
     EveningCheck m_check;
     Evening m_answered; // the evening m_check and the answers are of

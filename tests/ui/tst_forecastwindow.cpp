@@ -375,6 +375,7 @@ void TestForecastWindow::everyControlHasASpokenName() {
     openForecast();
     auto* model = f<QComboBox>("Model");
     model->setCurrentIndex(model->findData(u"all"_qs)); // height and age on show too
+    TestApplication::click(f("AddMeasurement"));        // and the readings' panel
     int checked = 0;
     for (QWidget* w : forecast()->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_qs) || !w->isVisible())
