@@ -99,6 +99,23 @@ template <typename Look> QWidget* twoDrinkEveningWith(TestApplication& t, Look l
     return w;
 }
 
+// The two drinks with two breath readings: one at 21:00 and one taken now.
+QWidget* measuredEvening(TestApplication& t) {
+    QWidget* w = twoDrinkEvening(t);
+    if (!w)
+        return nullptr;
+    const auto field = [&](const char* name) {
+        return t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(name));
+    };
+    for (const auto& [time, value] : {std::pair{"21:00", "0,2"}, std::pair{"22:00", "0,3"}}) {
+        clickOn(t, QStringLiteral("Form5"), QStringLiteral("AddMeasurement"));
+        field("MeasurementTime")->setText(QString::fromLatin1(time));
+        field("MeasurementValue")->setText(QString::fromLatin1(value));
+    }
+    w->resize(1100, 720);
+    return w;
+}
+
 } // namespace
 
 const std::vector<Scene>& scenes() {
@@ -195,6 +212,12 @@ const std::vector<Scene>& scenes() {
         {QStringLiteral("forecast-dark"),
          [](TestApplication& t) {
              return twoDrinkEveningWith(t, [] { QApplication::setPalette(desktoplooks::dark()); });
+         }},
+        {QStringLiteral("forecast-measured"), measuredEvening},
+        {QStringLiteral("forecast-measured-14pt"),
+         [](TestApplication& t) {
+             QApplication::setFont(desktoplooks::sized(14));
+             return measuredEvening(t);
          }},
         {QStringLiteral("forecast-report"),
          [](TestApplication& t) -> QWidget* {
