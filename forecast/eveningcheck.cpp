@@ -33,6 +33,10 @@ MeasurementEntryCheck checkMeasurementEntry(const MeasurementEntry& entry) {
     out.value = value.problem;
     if (entry.date.isValid() && time.value && value.value)
         out.measurement = Measurement{QDateTime(entry.date, *time.value), *value.value, entry.kind};
+    if (entry.value.trimmed().isEmpty()) {
+        out.pending = entry.date.isValid() && time.value;
+        out.value = QStringLiteral("введите показание");
+    }
     return out;
 }
 
@@ -183,7 +187,7 @@ QList<int> EveningCheck::badRows() const {
 QList<int> EveningCheck::badMeasurementRows() const {
     QList<int> rows;
     for (int i = 0; i < measurements.size(); ++i)
-        if (!measurements[i].ok())
+        if (!measurements[i].ok() && !measurements[i].pending)
             rows.append(i);
     return rows;
 }
@@ -217,11 +221,15 @@ EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
         MeasurementEntryCheck check = checkMeasurementEntry(form.measurements[i]);
         if (!measuredDates[i].isEmpty())
             check.date = measuredDates[i];
-        else if (check.measurement && firstDrink != drinks.end() &&
-                 check.measurement->at < firstDrink->start)
+        else if (const std::optional<QTime> time =
+                     forecastinput::clockTime(form.measurements[i].time).value;
+                 time && form.measurements[i].date.isValid() && firstDrink != drinks.end() &&
+                 QDateTime(form.measurements[i].date, *time) < firstDrink->start)
             check.time = QStringLiteral("раньше первого напитка");
-        if (!check.date.isEmpty() || !check.time.isEmpty())
+        if (!check.date.isEmpty() || !check.time.isEmpty()) {
             check.measurement.reset();
+            check.pending = false;
+        }
         out.measurements.append(check);
         if (check.measurement)
             readings.append({int(i), *check.measurement});

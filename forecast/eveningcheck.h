@@ -33,6 +33,9 @@ DrinkEntryCheck checkDrinkEntry(const DrinkEntry& entry);
 struct MeasurementEntryCheck {
     std::optional<Measurement> measurement;
     QString date, time, value; // the problems, empty where the field is right
+    // Dated and timed, its value not yet typed: a reading just added. It asks for its value at
+    // the field but holds nothing up; the forecast goes on without it.
+    bool pending = false;
 
     bool ok() const { return measurement.has_value(); }
 };
@@ -79,7 +82,7 @@ struct EveningCheck {
     bool ok() const { return forecast.has_value(); }
     // The rows whose fields need a look, counted from 0.
     QList<int> badRows() const;
-    QList<int> badMeasurementRows() const;
+    QList<int> badMeasurementRows() const; // a pending reading is not one of them
     // The readings of the rows that are right, in the rows' order.
     QList<Measurement> readings() const;
 };

@@ -17,6 +17,8 @@ private slots:
     void aReadingOfZeroEndsTheCurve();
     void theModelsMeetAtAReading();
     void aReadingBeforeTheFirstDrinkIsRefused();
+    void aReadingStillWithoutItsValueHoldsNothingUp_data();
+    void aReadingStillWithoutItsValueHoldsNothingUp();
 };
 
 namespace {
@@ -228,6 +230,32 @@ void TestMeasurement::aReadingBeforeTheFirstDrinkIsRefused() {
     QCOMPARE(check.badMeasurementRows(), QList<int>{0});
     QCOMPARE(check.measurements[0].time, u"раньше первого напитка"_qs);
     QCOMPARE(forecastsummary::shown(form, check, Now), QStringList{forecastsummary::checkFields()});
+}
+
+void TestMeasurement::aReadingStillWithoutItsValueHoldsNothingUp_data() {
+    QTest::addColumn<MeasurementEntry>("typed");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("timeProblem");
+    QTest::addColumn<QString>("valueProblem");
+    QTest::newRow("just added") << reading(Evening1, "22:00", " ") << true << QString()
+                                << u"введите показание"_qs;
+    QTest::newRow("not a number") << reading(Evening1, "22:00", "абв") << false << QString()
+                                  << u"не число"_qs;
+    QTest::newRow("no time either")
+        << reading(Evening1, "22", "") << false << u"время как ЧЧ:ММ"_qs << u"введите показание"_qs;
+    QTest::newRow("before the drinks") << reading(Evening1, "19:00", "") << false
+                                       << u"раньше первого напитка"_qs << u"введите показание"_qs;
+}
+
+void TestMeasurement::aReadingStillWithoutItsValueHoldsNothingUp() {
+    QFETCH(MeasurementEntry, typed);
+    const EveningCheck check = checkEvening(twoDrinks({typed}), Now);
+    QTEST(check.ok(), "ok");
+    QTEST(check.measurements[0].time, "timeProblem");
+    QTEST(check.measurements[0].value, "valueProblem");
+    if (check.ok())
+        QCOMPARE(check.forecast->centralCurve(),
+                 checkEvening(twoDrinks({}), Now).forecast->centralCurve());
 }
 
 QTEST_GUILESS_MAIN(TestMeasurement)
