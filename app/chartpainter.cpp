@@ -449,6 +449,15 @@ std::optional<QRectF> ChartPainter::paintLegend() const {
     qreal width = -between;
     for (const auto& entry : entries)
         width += 4 + swatch + 4 + m_metrics.horizontalAdvance(entry.first) + 4 + between;
+    // Under a large font the band's name may not fit beside the others: it is cut short rather
+    // than run out of the plot over the axis.
+    const qreal room = l.plotRect().width() - 8;
+    if (width > room && !entries.front().second) {
+        QString& name = entries.front().first;
+        const qreal before = m_metrics.horizontalAdvance(name);
+        name = m_metrics.elidedText(name, Qt::ElideRight, std::max(0.0, before - (width - room)));
+        width -= before - m_metrics.horizontalAdvance(name);
+    }
     const QSizeF size(width, l.lineHeight());
     const QRectF box(QPointF(l.plotRect().right() - size.width() - 4, l.plotRect().top() + 4),
                      size);

@@ -76,7 +76,10 @@ void ChartWidget::moveCursorTo(std::optional<int> index) {
 }
 
 QSize ChartWidget::minimumSizeHint() const {
-    return {400, 250};
+    // Room for the plot beside its labels whatever the type: under a large font the labels
+    // alone would leave the curve a strip.
+    const int line = fontMetrics().height();
+    return {400, std::max(250, 15 * line)};
 }
 
 QSize ChartWidget::sizeHint() const {

@@ -34,7 +34,8 @@ ChartDescription describe(const Forecast& f, double limit, const QDateTime& now,
             Chart::TimeLine{now, QStringLiteral("сейчас"), QColor(0x20, 0x80, 0x20), Qt::DotLine}};
 
     const Peak peak = f.peak();
-    const QDate day = f.start().date();
+    // Days are named as seen from now, as the answers name them: past midnight "01:38" is today.
+    const QDate day = now.isValid() ? now.date() : f.start().date();
     chart.marks.append({peak.time.central, peak.level.central,
                         QStringLiteral("пик ") + levelText(peak.level.central) +
                             QStringLiteral(" ‰ в ") + clockText(peak.time.central, day)});
@@ -43,13 +44,11 @@ ChartDescription describe(const Forecast& f, double limit, const QDateTime& now,
             chart.marks.append({below->central, limit, clockText(below->central, day)});
     if (const auto sober = f.soberAt())
         chart.marks.append({sober->central, 0, clockText(sober->central, day)});
-    // The readings last, so the answers' labels keep their places. A screen reader hears them
-    // after the answers, which name days as seen from now.
-    const QDate today = now.isValid() ? now.date() : day;
+    // The readings last, so the answers' labels keep their places.
     for (const Measurement& reading : readings)
         chart.marks.append({reading.at, reading.promille(), reading.valueText(),
                             Chart::Mark::Shape::Circle, QColor(0xE0, 0x6C, 0x00),
-                            QStringLiteral("замер"), reading.description(today)});
+                            QStringLiteral("замер"), reading.description(day)});
     return chart;
 }
 

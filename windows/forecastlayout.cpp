@@ -12,6 +12,7 @@
 #include "windows/measurementspanel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -399,6 +400,30 @@ public:
     }
 };
 
+// Keeps the window at least as wide as its content needs under the desktop's type: a large
+// font widens the fields, and what does not fit would lie under the scroll bar, out of sight.
+class WideEnough : public QObject {
+public:
+    explicit WideEnough(QWidget& window)
+        : QObject(&window)
+        , m_window(window)
+        , m_floor(window.minimumWidth()) {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest && m_window.layout()) {
+            const int need = std::max(m_floor, m_window.layout()->minimumSize().width());
+            if (need != m_window.minimumWidth())
+                m_window.setMinimumWidth(need);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    int m_floor;
+};
+
 // `content` in a frameless scroll area: it fills the area, and scrolls only where the area is
 // smaller than it can be, under a large font or in a small window.
 QScrollArea* scrolling(QWidget* content, QScrollArea* area) {
@@ -457,7 +482,8 @@ ForecastControls layOutForecast(QWidget& window, QAbstractItemModel& drinks) {
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(c.notice);
     layout->addWidget(c.saveProblem);
-    layout->addWidget(scrolling(holding(content), new QScrollArea(&window)), 1);
+    layout->addWidget(scrolling(holding(content), new UpAndDown(&window)), 1);
+    new WideEnough(window);
     return c;
 }
 

@@ -35,6 +35,9 @@ private slots:
     void linesStandOutOnAnyScheme();
     void readingIsMarkedWhereItWasTaken_data();
     void readingIsMarkedWhereItWasTaken();
+    void longLegendStaysInThePlot();
+    void answersNameTheirDayFromNow_data();
+    void answersNameTheirDayFromNow();
 };
 
 namespace {
@@ -341,6 +344,52 @@ void TestChartPainter::readingIsMarkedWhereItWasTaken() {
             if (image.pixel(x, y) != without.pixel(x, y))
                 written |= QRect(x, y, 1, 1);
     QVERIFY(plot.contains(written) && written.adjusted(-20, -20, 20, 20).contains(centre));
+}
+
+void TestChartPainter::longLegendStaysInThePlot() {
+    // A chart a third of the window wide, its band named at length: what the legend adds to
+    // the picture lies within the plot.
+    Chart chart = chartOf(60, line(181, 0.1, 0.003));
+    chart.band = Chart::Band{{}, line(181, 0.05, 0.003), line(181, 0.15, 0.003), Qt::cyan};
+    const auto painted = [&](const QString& legend) {
+        chart.band->name = legend;
+        const ChartGeometry geometry(chart, QSize(300, 300), QApplication::font());
+        QImage image(geometry.size().toSize(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ChartPainter(painter, geometry, QApplication::palette()).paint();
+        return std::pair{image, geometry.plotRect().toAlignedRect()};
+    };
+    const auto [plain, plot] = painted({});
+    const QImage named =
+        painted(u"диапазон: выведение 0,10–0,16 ‰/ч, после замера 0,15–0,17 ‰/ч"_qs).first;
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != named.pixel(x, y)) {
+                QVERIFY2(plot.contains(x, y), qPrintable(u"%1, %2"_qs.arg(x).arg(y)));
+                ++changed;
+            }
+    QVERIFY(changed > 0);
+}
+
+void TestChartPainter::answersNameTheirDayFromNow_data() {
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("sober");
+    // 100 g of vodka at 21:00 for 80 kg is gone at 01:29 the next day.
+    QTest::newRow("the evening itself") << sample::Now << u"01:29, завтра"_qs;
+    QTest::newRow("past midnight") << sample::Now.addSecs(3 * 3600) << u"01:29"_qs;
+}
+
+void TestChartPainter::answersNameTheirDayFromNow() {
+    QFETCH(QDateTime, now);
+    const EveningCheck check = checkEvening(sample::evening(), now);
+    QVERIFY(check.ok());
+    const Chart chart = forecastchart::describe(check, now);
+    QStringList labels;
+    for (const Chart::Mark& mark : chart.marks)
+        labels << mark.label;
+    QTEST(labels.last(), "sober"); // the last answer's mark
 }
 
 QTEST_MAIN(TestChartPainter)

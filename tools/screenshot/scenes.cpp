@@ -99,20 +99,22 @@ template <typename Look> QWidget* twoDrinkEveningWith(TestApplication& t, Look l
     return w;
 }
 
-// The two drinks with two breath readings: one at 21:00 and one taken now.
+// The two drinks seen at half past midnight, with two breath readings taken once the vodka had
+// reached the blood: the curve starts again at each, and the readings give the person's rate.
 QWidget* measuredEvening(TestApplication& t) {
+    t.clock.setWallClock(QDateTime(QDate(2026, 12, 9), QTime(0, 30)));
     QWidget* w = twoDrinkEvening(t);
     if (!w)
         return nullptr;
     const auto field = [&](const char* name) {
         return t.control<QLineEdit>(QStringLiteral("Form5"), QString::fromLatin1(name));
     };
-    for (const auto& [time, value] : {std::pair{"21:00", "0,2"}, std::pair{"22:00", "0,3"}}) {
+    for (const auto& [time, value] : {std::pair{"23:30", "0,32"}, std::pair{"00:30", "0,24"}}) {
         clickOn(t, QStringLiteral("Form5"), QStringLiteral("AddMeasurement"));
         field("MeasurementTime")->setText(QString::fromLatin1(time));
         field("MeasurementValue")->setText(QString::fromLatin1(value));
     }
-    w->resize(1100, 720);
+    w->resize(1100, 900);
     return w;
 }
 
