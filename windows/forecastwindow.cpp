@@ -159,11 +159,15 @@ void ForecastWindow::bindFields() {
                 appendRow(
                     drinkcatalogue::again(m_drinkNow[i], m_app.services().clock.currentDateTime()));
         });
-    // The offered drinks follow the evening, whichever way it changed.
+    // The offered drinks follow the evening, whichever way it changed; a new check changes none.
     for (auto changedRows : {&DrinksModel::rowsInserted, &DrinksModel::rowsRemoved})
         connect(m_drinks, changedRows, this, [this] { showDrinkNow(); });
     connect(m_drinks, &DrinksModel::modelReset, this, [this] { showDrinkNow(); });
-    connect(m_drinks, &DrinksModel::dataChanged, this, [this] { showDrinkNow(); });
+    connect(m_drinks, &DrinksModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (!roles.contains(DrinksModel::ProblemRole))
+                    showDrinkNow();
+            });
     showDrinkNow();
     connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeRow(); });
     connect(m_ui.measurements, &MeasurementsPanel::changed, this, [this] { changed(); });
