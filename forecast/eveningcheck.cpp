@@ -313,10 +313,15 @@ EveningCheck checkEvening(const Evening& form, const QDateTime& now) {
     Anchors anchors;
     for (const ReadingAt& r : readings) {
         anchors.readings.append(r.reading);
-        if (contradicts(r.reading, *out.unmeasured))
+        QString& note = out.measurements[r.row].note;
+        if (contradicts(r.reading, *out.unmeasured)) {
             out.contradicting.append(r.row);
-        if (soonAfterDrink(r.reading, drinks))
+            note = QStringLiteral("далеко от расчёта по напиткам");
+        }
+        if (soonAfterDrink(r.reading, drinks)) {
             out.mouthAlcohol.append(r.row);
+            note = QStringLiteral("меньше 15 мин после напитка: завышен");
+        }
     }
     out.measuredRate = measuredRate(eliminationRun(readings, drinks, params.absorptionMinutes));
     if (out.measuredRate && out.measuredRate->usable()) {

@@ -36,6 +36,9 @@ struct MeasurementEntryCheck {
     // Dated and timed, its value not yet typed: a reading just added. It asks for its value at
     // the field but holds nothing up; the forecast goes on without it.
     bool pending = false;
+    // What to mind about a right reading, shown beside it: one taken soon after a drink, or far
+    // from what the drinks give. Empty for most.
+    QString note;
 
     bool ok() const { return measurement.has_value(); }
 };

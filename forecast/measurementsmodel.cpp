@@ -55,6 +55,10 @@ QVariant MeasurementsModel::data(const QModelIndex& index, int role) const {
         return dateData(row, role);
     if (column == KindColumn)
         return kindText(measurements()[row].kind);
+    if (column == NoteColumn) {
+        const MeasurementEntryCheck* checked = check(row);
+        return checked ? checked->note : QString();
+    }
     return measurements()[row].*textField(column)->member;
 }
 
@@ -65,6 +69,8 @@ QVariant MeasurementsModel::headerData(int section, Qt::Orientation orientation,
         return QStringLiteral("Дата");
     if (section == KindColumn)
         return QStringLiteral("Вид");
+    if (section == NoteColumn)
+        return QStringLiteral("Заметка");
     if (const eveningfields::MeasurementField* field = textField(section))
         return QString::fromUtf16(field->header);
     return QString();
@@ -77,6 +83,8 @@ bool MeasurementsModel::setData(const QModelIndex& index, const QVariant& value,
     const QString text = value.toString();
     if (index.column() == DateColumn)
         return typeDate(row, text);
+    if (index.column() == NoteColumn)
+        return false;
     if (index.column() == KindColumn) {
         const std::optional<Measurement::Kind> kind = kindOf(text);
         if (!kind)
@@ -91,6 +99,8 @@ bool MeasurementsModel::setData(const QModelIndex& index, const QVariant& value,
 }
 
 Qt::ItemFlags MeasurementsModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
-                           : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.column() == NoteColumn ? shown : shown | Qt::ItemIsEditable;
 }

@@ -17,7 +17,8 @@ class MeasurementsModel : public DatedMeasurements {
     Q_OBJECT
 
 public:
-    enum Column { DateColumn, TimeColumn, ValueColumn, KindColumn, ColumnCount };
+    // The note says what to mind about a reading the check let through; it is not typed.
+    enum Column { DateColumn, TimeColumn, ValueColumn, KindColumn, NoteColumn, ColumnCount };
     static_assert(DateColumn == DatedMeasurements::DateColumn &&
                   TimeColumn == DatedMeasurements::TimeColumn);
 

@@ -177,6 +177,10 @@ void TestMeasurement::readingsMoveTheAnswers() {
     const Evening form = twoDrinks(readings, planned);
     const EveningCheck check = checkEvening(form, Now);
     QVERIFY(check.ok());
+    // The table marks the readings the summary names.
+    for (int i = 0; i < check.measurements.size(); ++i)
+        QCOMPARE(!check.measurements[i].note.isEmpty(),
+                 check.contradicting.contains(i) || check.mouthAlcohol.contains(i));
     QStringList lines = forecastsummary::shown(form, check, Now);
     lines << forecastsummary::bandLegend(*check.forecast);
     for (const QString& line : shown)
