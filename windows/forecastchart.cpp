@@ -5,6 +5,8 @@
 #include "forecast/forecastsummary.h"
 #include "forecast/limit.h"
 
+#include <algorithm>
+
 namespace forecastchart {
 
 ChartDescription describe(const Forecast& f, double limit, const QDateTime& now,
@@ -54,6 +56,11 @@ ChartDescription describe(const Forecast& f, double limit, const QDateTime& now,
 
 ChartDescription describe(const EveningCheck& check, const QDateTime& now) {
     return describe(*check.forecast, check.limit.effectivePromille(), now, check.readings());
+}
+
+QString spoken(const QStringList& summary, const ChartDescription& chart) {
+    const qsizetype last = std::max<qsizetype>(0, summary.size() - 1);
+    return (summary.mid(0, last) + chart.spokenMarks() + summary.mid(last)).join(u' ');
 }
 
 } // namespace forecastchart

@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 class Forecast;
 struct EveningCheck;
@@ -20,5 +22,9 @@ ChartDescription describe(const Forecast& forecast, double limit, const QDateTim
                           const QList<Measurement>& readings = {});
 // The forecast of a check that holds one, against its limit, with its readings.
 ChartDescription describe(const EveningCheck& check, const QDateTime& now);
+
+// What a screen reader hears of the chart: the summary's lines with the readings' marks before
+// its closing line, the warning, which is heard last.
+QString spoken(const QStringList& summary, const ChartDescription& chart);
 
 } // namespace forecastchart

@@ -406,7 +406,7 @@ void ForecastWindow::recompute() {
         button->setEnabled(m_check.ok());
     // The chart is never the only carrier: a screen reader reads the answers from it too.
     m_ui.chart->setAccessibleDescription(
-        (m_summary + m_ui.chart->description().spokenMarks()).join(u' '));
+        forecastchart::spoken(m_summary, m_ui.chart->description()));
 }
 
 void ForecastWindow::setProblem(QLineEdit* edit, const QString& problem) {

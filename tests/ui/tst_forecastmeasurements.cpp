@@ -1,3 +1,4 @@
+#include "forecast/forecastsummary.h"
 #include "forecastwindowfixture.h"
 
 #include <QApplication>
@@ -71,6 +72,10 @@ void TestForecastMeasurements::aReadingIsOneClickAndANumber() {
     QFETCH(QString, now);
     QVERIFY2(summary().contains(now), qPrintable(summary()));
     QVERIFY(chart()->hasData());
+    // A screen reader hears the reading with the answers, the warning still last.
+    const QString heard = chart()->accessibleDescription();
+    QVERIFY2(heard.contains(u"замер 22:00: "_qs + value), qPrintable(heard));
+    QVERIFY2(heard.endsWith(forecastsummary::warning()), qPrintable(heard));
 
     // The next reading is of the same kind; removing readings gives the drinks' answer back.
     TestApplication::click(f("AddMeasurement"));
